@@ -1,0 +1,91 @@
+#pragma once
+// The services the program takes from the operating system, each a small abstract class.
+// The windows receive them bundled in a Platform at construction; Linux implementations
+// live beside this file, recording fakes in tests/support.
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The executable's folder and the files beside it.
+class Paths {
+public:
+    virtual ~Paths() = default;
+    // The executable's folder, ending in a separator, so that file names can be appended.
+    virtual QString appDir() const = 0;
+    QString dataFile() const { return appDir() + QStringLiteral("data.ini"); }
+};
+
+// Modal boxes and prompts, each owned by the window whose control was clicked.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The toolkit's standard error box, for failures raised inside a handler.
+    virtual void errorBox(QWidget* owner, const QString& message) = 0;
+    // A box with an OK button and no icon.
+    virtual void message(QWidget* owner, const QString& text, const QString& caption) = 0;
+    // A Yes/No question with no icon; true only for Yes.
+    virtual bool yesNo(QWidget* owner, const QString& text, const QString& caption) = 0;
+    // A one-line prompt with OK and Cancel; Cancel returns the default text.
+    virtual QString inputBox(QWidget* owner, const QString& caption, const QString& prompt,
+                             const QString& defaultText) = 0;
+    // The file-open dialog offering every file; nothing when the user cancels.
+    virtual std::optional<QString> openFile(QWidget* owner) = 0;
+};
+
+// A file's large icon as the user's desktop shows it.
+class IconSource {
+public:
+    virtual ~IconSource() = default;
+    // The icon at its own size (32 x 32 for the usual large icon); a null image when the
+    // desktop has none for the path.
+    virtual QImage largeIcon(const QString& path) = 0;
+};
+
+// The local date and time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+struct MemoryStatus {
+    quint64 totalPhysical = 0;
+    quint64 availablePhysical = 0;
+    quint64 totalVirtual = 0;
+    quint64 availableVirtual = 0;
+};
+
+// Memory totals and the trim of the process's working set.
+class Memory {
+public:
+    virtual ~Memory() = default;
+    virtual MemoryStatus status() = 0;
+    // Hands memory the process no longer uses back to the system.
+    virtual void trimWorkingSet() = 0;
+};
+
+// How the started program's window should show, as the callers ask for it.
+enum class ShowMode { Hide = 0, ShowNormal = 1, Show = 5, Restore = 9 };
+
+// Hands a file, program, web address or command to the desktop, which picks the handler.
+// The caller never waits for it nor looks at the outcome.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // An empty verb asks for the target's default action.
+    virtual void ShellLaunch(QWidget* owner, const QString& verb, const QString& target,
+                             const QString& params, ShowMode show) = 0;
+};
+
+struct Platform {
+    Paths& paths;
+    Dialogs& dialogs;
+    IconSource& icons;
+    Clock& clock;
+    Memory& memory;
+    Shell& shell;
+};

@@ -1,0 +1,56 @@
+#include "support/fakes.h"
+
+#include <QPainter>
+
+FakePaths::FakePaths() { dir.setAutoRemove(true); }
+
+QString FakePaths::appDir() const { return dir.path() + QLatin1Char('/'); }
+
+void FakeDialogs::errorBox(QWidget* owner, const QString& message) {
+    calls.push_back({QStringLiteral("error"), owner, message, {}});
+}
+
+void FakeDialogs::message(QWidget* owner, const QString& text, const QString& caption) {
+    calls.push_back({QStringLiteral("message"), owner, text, caption});
+}
+
+bool FakeDialogs::yesNo(QWidget* owner, const QString& text, const QString& caption) {
+    calls.push_back({QStringLiteral("yesNo"), owner, text, caption});
+    if (yesNoAnswers.empty()) return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+QString FakeDialogs::inputBox(QWidget* owner, const QString& caption, const QString& prompt,
+                              const QString& defaultText) {
+    calls.push_back({QStringLiteral("input"), owner, prompt, caption});
+    if (inputAnswers.empty()) return defaultText;
+    QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> FakeDialogs::openFile(QWidget* owner) {
+    calls.push_back({QStringLiteral("openFile"), owner, {}, {}});
+    if (openFileAnswers.empty()) return std::nullopt;
+    auto answer = openFileAnswers.front();
+    openFileAnswers.pop_front();
+    return answer;
+}
+
+QStringList FakeDialogs::errors() const {
+    QStringList out;
+    for (const Call& call : calls)
+        if (call.kind == QLatin1String("error")) out << call.text;
+    return out;
+}
+
+QImage FakeIconSource::largeIcon(const QString& path) {
+    requested << path;
+    if (none) return {};
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(fill);
+    QPainter(&icon).fillRect(0, 0, 4, 4, Qt::transparent);
+    return icon;
+}
