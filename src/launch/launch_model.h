@@ -34,7 +34,7 @@ struct LaunchGroup {
     GroupKind kind = GroupKind::Program;
     int number = 1;             // 1..5 program, 1..3 web
     qint32 show = 0;            // 1 in use, its tab visible; 0 free
-    QString name;
+    QString name = QStringLiteral("0");
     std::array<LaunchSlot, kSlotsPerGroup> slots{};
     std::array<SlotDisplay, kSlotsPerGroup> display{};
 

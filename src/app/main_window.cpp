@@ -1,0 +1,353 @@
+#include "app/main_window.h"
+
+#include "app/guard.h"
+#include "app/side_tab_style.h"
+#include "app/version.h"
+#include "launch/icon_cache.h"
+#include "launch/launch_page.h"
+#include "search/search_page.h"
+#include "store/data_file.h"
+#include "sysinfo/sysinfo_page.h"
+#include "tools/tools_page.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kClientWidth = 224;
+constexpr int kStatusHeight = 19;
+
+const QString kCaptionStripText = u"凡特睿(Vantrel) "_s + kVersion;
+
+// The six skins as the menu and the header's squares offer them.
+struct Skin {
+    QString caption;
+    ColorValue square;
+};
+const std::array<Skin, 6> kSkins{{
+    {u"橙色旋风"_s, 23221},
+    {u"黑酷风格"_s, 0x000000},
+    {u"黑色诱惑"_s, 0xFF000003},  // the desktop's inactive-caption colour
+    {u"灰白机器"_s, 0x808080},
+    {u"蓝色水晶"_s, 0xFF0000},
+    {u"银色品位"_s, 0xC0C0C0},
+}};
+const std::array<QString, 6> kSkinSquares{u"FlatSpeedButton106"_s, u"FlatSpeedButton107"_s,
+                                          u"FlatSpeedButton108"_s, u"FlatSpeedButton109"_s,
+                                          u"FlatSpeedButton152"_s, u"FlatSpeedButton153"_s};
+
+template <typename W>
+W* child(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* widget = new W(parent);
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform)
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      platform_(platform),
+      file_(platform.paths.dataFile()) {
+    setObjectName(u"TForm1"_s);
+    setWindowTitle(u"Vantrel"_s);
+    setWindowIcon(QIcon(u":/vantrel.png"_s));
+    move(101, 90);
+
+    buildHeader();
+    buildPages();
+    buildToolbar();
+    buildMenu();
+    buildStatusBar();
+
+    captionStrip_ = child<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
+    auto* strip = static_cast<QLabel*>(captionStrip_);
+    strip->setText(kCaptionStripText);
+    strip->setAlignment(Qt::AlignCenter);
+    strip->setStyleSheet(u"color: navy;"_s);
+    strip->hide();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(u"Timer1"_s);
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    timer1_->start();
+    kaitexiao_ = new QTimer(this);
+    kaitexiao_->setObjectName(u"kaitexiao"_s);
+    kaitexiao_->setInterval(1);
+    kaitexiao_->setTimerType(Qt::PreciseTimer);
+    connect(kaitexiao_, &QTimer::timeout, this, &MainWindow::kaitexiaoTimer);
+    for (const QString& name : {u"shutdown"_s, u"tishi"_s}) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        timer->setInterval(1000);
+    }
+
+    FormCreate();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildHeader() {
+    auto* header = child<QWidget>(this, u"FlatPanel2"_s, {5, 8, 215, 57});
+    auto* logo = child<QLabel>(header, u"FlatImage1"_s, {16, 8, 41, 41});
+    logo->setPixmap(QPixmap(u":/vantrel.png"_s));
+    logo->setScaledContents(true);
+
+    time_ = child<QLabel>(header, u"time"_s, {74, 9, 140, 17});
+    time_->setText(u"    "_s);
+    QFont clockFont(u"宋体"_s);
+    clockFont.setPixelSize(13);
+    time_->setFont(clockFont);
+
+    scrollBar1_ = child<QScrollBar>(header, u"ScrollBar1"_s, {72, 32, 129, 9});
+    scrollBar1_->setOrientation(Qt::Horizontal);
+    scrollBar1_->setRange(80, 255);
+    scrollBar1_->setSingleStep(2);
+    scrollBar1_->setValue(255);
+    scrollBar1_->setToolTip(u"透明度"_s);
+    connect(scrollBar1_, &QScrollBar::valueChanged, this, &MainWindow::ScrollBar1Change);
+
+    for (int k = 0; k < int(kSkins.size()); ++k) {
+        auto* square = child<QToolButton>(header, kSkinSquares[k], {120 + 16 * k, 45, 9, 9});
+        square->setCheckable(true);
+        square->setToolTip(kSkins[k].caption);
+        const QColor colour = ColorText::displayColor(kSkins[k].square, palette());
+        square->setStyleSheet(u"QToolButton { background: %1; border: 1px solid gray; }"
+                              u"QToolButton:checked { background: red; }"_s.arg(colour.name()));
+        skinButtons_ << square;
+    }
+}
+
+void MainWindow::buildPages() {
+    pageControl2_ = child<QTabWidget>(this, u"PageControl2"_s, {5, 72, 215, 377});
+    pageControl2_->setTabPosition(QTabWidget::West);
+    pageControl2_->tabBar()->setStyle(new SideTabStyle({36, 25}, pageControl2_));
+    QFont tabFont = pageControl2_->font();
+    tabFont.setPixelSize(12);
+    pageControl2_->tabBar()->setFont(tabFont);
+
+    programPage_ = new LaunchPage(GroupKind::Program, platform_, model_, pageControl2_);
+    webPage_ = new LaunchPage(GroupKind::Web, platform_, model_, pageControl2_);
+    searchPage_ = new SearchPage(platform_, pageControl2_);
+    sysInfoPage_ = new SysInfoPage(pageControl2_);
+    pageControl2_->addTab(programPage_, u"软件"_s);
+    pageControl2_->addTab(webPage_, u"网页"_s);
+    pageControl2_->addTab(searchPage_, u"查/搜"_s);
+    pageControl2_->addTab(new ToolsPage(pageControl2_), u"辅助"_s);
+    pageControl2_->addTab(sysInfoPage_, u"配置"_s);
+    connect(pageControl2_, &QTabWidget::currentChanged, this, &MainWindow::PageControl2Change);
+
+    // The anchor below which the "菜单" button opens the menu.
+    child<QWidget>(this, u"FlatSpeedButton126"_s, {1, 158, 25, 25})->hide();
+}
+
+void MainWindow::buildToolbar() {
+    toolbar_ = child<QWidget>(this, u"FlatPanel1"_s, {1, 456, 220, 33});
+    const struct {
+        QString name, hint, picture;
+        int left;
+    } buttons[] = {
+        {u"SpeedButton101"_s, u"添加分组"_s, u"group_add"_s, 7},
+        {u"SpeedButton102"_s, u"删除分组"_s, u"group_delete"_s, 37},
+        {u"SpeedButton103"_s, u"修改标题"_s, u"group_rename"_s, 68},
+        {u"SpeedButton123"_s, u"备份数据"_s, u"backup"_s, 98},
+        {u"SpeedButton124"_s, u"还原数据"_s, u"restore"_s, 128},
+        {u"SpeedButton104"_s, u"版本更新"_s, u"update"_s, 158},
+        {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188},
+    };
+    for (const auto& b : buttons) {
+        auto* button = child<QToolButton>(toolbar_, b.name, {b.left, 4, 25, 25});
+        button->setToolTip(b.hint);
+        button->setIcon(QIcon(u":/pictures/%1.png"_s.arg(b.picture)));
+        button->setAutoRaise(true);
+    }
+}
+
+void MainWindow::buildMenu() {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(u"PopupMenu1"_s);
+    auto add = [](QMenu* menu, const QString& name, const QString& caption, bool checkable = false) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(checkable);
+        return item;
+    };
+    auto submenu = [&](const QString& name, const QString& caption) {
+        QMenu* menu = popupMenu_->addMenu(caption);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+
+    add(popupMenu_, u"N1"_s, u"显示主界面"_s);
+    QMenu* tools = submenu(u"N11"_s, u"辅助工具"_s);
+    add(tools, u"N12"_s, u"记事本"_s);
+    add(tools, u"N13"_s, u"清理系统垃圾"_s);
+    add(tools, u"N14"_s, u"万年历"_s);
+    add(tools, u"N19"_s, u"屏保锁"_s);
+    QMenu* display = submenu(u"N9"_s, u"显示设置"_s);
+    add(display, u"N7"_s, u"工具栏"_s, true);
+    add(display, u"N8"_s, u"编辑按钮"_s, true);
+    add(display, u"N10"_s, u"删除按钮"_s, true);
+    QMenu* skins = submenu(u"N15"_s, u"皮肤风格"_s);
+    for (int k = 0; k < int(kSkins.size()); ++k)
+        add(skins, u"N_%1"_s.arg(k), kSkins[k].caption, true);
+    skins->setToolTipsVisible(true);
+    action(u"N_5"_s)->setToolTip(u"仿古风格"_s);
+    popupMenu_->addSeparator()->setObjectName(u"N17"_s);
+    add(popupMenu_, u"N6"_s, u"自动隐藏"_s, true);
+    add(popupMenu_, u"N4"_s, u"备份数据"_s);
+    add(popupMenu_, u"N5"_s, u"还原数据"_s);
+    add(popupMenu_, u"N18"_s, u"版本更新"_s);
+    add(popupMenu_, u"N2"_s, u"关于"_s);
+    popupMenu_->addSeparator()->setObjectName(u"N16"_s);
+    connect(add(popupMenu_, u"N3"_s, u"退出"_s), &QAction::triggered, this, &QWidget::close);
+
+    // The "菜单" button opens the same menu for desktops without a tray.
+    auto* menuPanel = child<QWidget>(this, u"FlatPanel4"_s, {1, 409, 30, 41});
+    auto* menuButton = child<QToolButton>(menuPanel, u"SpeedButton125"_s, {0, 0, 30, 41});
+    menuButton->setText(u"菜单"_s);
+    menuButton->setIcon(QIcon(u":/pictures/menu.png"_s));
+    menuButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    menuButton->setAutoRaise(true);
+    menuButton->setStyleSheet(u"color: blue;"_s);
+    connect(menuButton, &QToolButton::clicked, this, [this] {
+        auto* anchor = findChild<QWidget*>(u"FlatSpeedButton126"_s);
+        popupMenu_->popup(anchor->mapToGlobal(QPoint(0, 41)));
+    });
+
+    tray_ = new QSystemTrayIcon(QIcon(u":/vantrel.png"_s), this);
+    tray_->setObjectName(u"bsTrayIcon1"_s);
+    tray_->setToolTip(kCaptionStripText);
+    tray_->setContextMenu(popupMenu_);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick)
+            popupMenu_->popup(QCursor::pos());
+    });
+    if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
+}
+
+void MainWindow::buildStatusBar() {
+    statusBar_ = child<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
+    auto* bar = static_cast<QStatusBar*>(statusBar_);
+    bar->setSizeGripEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(u"StatusBar1.Panels%1"_s.arg(i));
+    }
+    statusPanels_[0]->setFixedWidth(111);
+    bar->addWidget(statusPanels_[0]);
+    bar->addWidget(statusPanels_[1], 1);
+}
+
+QAction* MainWindow::action(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MainWindow::FormCreate() {
+    kaitexiao_->start();
+    fade_ = {};
+    dataRestored_ = false;
+    uptime_ = {};
+    statusPanels_[0]->setText(u"欢迎使用凡特睿!"_s);
+    // The window is a tool window (see the constructor): it has no taskbar button.
+
+    loadData(file_, settings_, model_);
+
+    scrollBar1_->setValue(settings_.toumingdu);
+
+    const bool autoHide = settings_.yincang == 1;
+    action(u"N6"_s)->setChecked(autoHide);
+    captionStrip_->setVisible(autoHide);
+    setOpacity(autoHide ? 180 : windowAlpha(settings_.toumingdu));
+
+    showToolbar(settings_.xianshi_gongjulan == 1);
+    action(u"N8"_s)->setChecked(settings_.xianshi_bianji == 1);
+    action(u"N10"_s)->setChecked(settings_.xianshi_shanchu == 1);
+
+    if (settings_.skin >= 0 && settings_.skin < int(kSkins.size())) {
+        action(u"N_%1"_s.arg(settings_.skin))->setChecked(true);
+        skinButtons_[settings_.skin]->setChecked(true);
+    }
+
+    applyLoadedState(model_, settings_);
+    const QString appDir = platform_.paths.appDir();
+    for (int g = 1; g <= groupCount(GroupKind::Program); ++g)
+        for (int n = 1; n <= kSlotsPerGroup; ++n) {
+            const LaunchSlot& slot = model_.group(GroupKind::Program, g).slots[n - 1];
+            // An icon that cannot be written leaves the slot's picture empty.
+            if (slot.now != 0 && captureIcon(platform_.icons, slot.path, IconPath(appDir, g, n)))
+                programPage_->loadIcon(g, n);
+        }
+    programPage_->showGroups();
+    webPage_->showGroups();
+}
+
+void MainWindow::showToolbar(bool shown) {
+    action(u"N7"_s)->setChecked(shown);
+    toolbar_->setVisible(shown);
+    const int height = shown ? 513 : 472;
+    setFixedSize(kClientWidth, height);
+    captionStrip_->move(0, shown ? 496 : 456);
+    statusBar_->setGeometry(0, height - kStatusHeight, kClientWidth, kStatusHeight);
+    captionStrip_->raise();
+}
+
+void MainWindow::setOpacity(int alpha) { setWindowOpacity(alpha / 255.0); }
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fade_.fadeLevel == 0) setOpacity(0);
+}
+
+void MainWindow::kaitexiaoTimer() {
+    if (const auto alpha = fade_.step(settings_.toumingdu))
+        setOpacity(*alpha);
+    else
+        kaitexiao_->stop();
+}
+
+void MainWindow::Timer1Timer() {
+    sysInfoPage_->showMemory(memoryReadout(platform_.memory.status(), QLocale::system()));
+    time_->setText(clockText(platform_.clock.now(), QLocale::system()));
+    if (uptime_.tick()) platform_.memory.trimWorkingSet();
+    statusPanels_[1]->setText(uptime_.text());
+}
+
+void MainWindow::ScrollBar1Change(int position) {
+    setOpacity(position);
+    settings_.toumingdu = position;
+}
+
+void MainWindow::PageControl2Change(int index) {
+    if (index == 2) searchPage_->PageEntryReset();
+}
+
+bool MainWindow::FormClose() {
+    if (dataRestored_) return true;
+    return guarded(platform_.dialogs, this, [this] { saveData(file_, settings_, model_); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT closed();
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The main window (TForm1): header, the five pages, toolbar, caption strip, status bar,
+// tray icon and menu, and the timers. It owns the settings and the launch model for the
+// whole run, reads data.ini when it is created and writes it back when it closes.
+
+#include "app/status_tick.h"
+#include "launch/launch_model.h"
+#include "platform/ports.h"
+#include "store/settings_file.h"
+
+#include <QWidget>
+
+class LaunchPage;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class SearchPage;
+class SysInfoPage;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(Platform& platform);
+    ~MainWindow() override;
+
+    // The save of the close: writes every key unless a restore happened in this run.
+    // False when the file could not be written; the error box has then been shown.
+    bool FormClose();
+
+Q_SIGNALS:
+    // The window has closed for good; the program ends.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void kaitexiaoTimer();
+    void Timer1Timer();
+    void ScrollBar1Change(int position);
+    void PageControl2Change(int index);
+
+    void buildHeader();
+    void buildPages();
+    void buildToolbar();
+    void buildMenu();
+    void buildStatusBar();
+    QAction* action(const QString& name) const;
+    void showToolbar(bool shown);
+    void setOpacity(int alpha);
+
+    Platform& platform_;
+    AppSettings settings_;
+    LaunchModel model_;
+    SettingsFile file_;
+    bool dataRestored_ = false;
+    FadeIn fade_;
+    UptimeClock uptime_;
+
+    QTimer* timer1_ = nullptr;
+    QTimer* kaitexiao_ = nullptr;
+    QLabel* time_ = nullptr;
+    QScrollBar* scrollBar1_ = nullptr;
+    QList<QToolButton*> skinButtons_;
+    QTabWidget* pageControl2_ = nullptr;
+    LaunchPage* programPage_ = nullptr;
+    LaunchPage* webPage_ = nullptr;
+    SearchPage* searchPage_ = nullptr;
+    SysInfoPage* sysInfoPage_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QWidget* captionStrip_ = nullptr;
+    QWidget* statusBar_ = nullptr;
+    QLabel* statusPanels_[2] = {};
+    QMenu* popupMenu_ = nullptr;
+    QSystemTrayIcon* tray_ = nullptr;
+};

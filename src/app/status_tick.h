@@ -1,0 +1,48 @@
+#pragma once
+// The arithmetic of the window's once-a-second status tick and of its fade-in.
+
+#include "platform/ports.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+// The memory rows of the "配置" page.
+struct MemoryReadout {
+    QString physicalSize;   // "物理<MB>MB    "
+    QString virtualSize;    // "虚拟<MB>MB    "
+    int physicalBar = 0;    // used share, rounded half to even
+    int virtualBar = 0;
+    QString physicalUsed;   // used share with two decimals and "%"
+    QString virtualUsed;
+};
+MemoryReadout memoryReadout(const MemoryStatus& status, const QLocale& locale);
+
+// The clock label: short date, a space, the long time; the time is left out at midnight.
+QString clockText(const QDateTime& now, const QLocale& locale);
+
+// The running time shown in the status bar.
+struct UptimeClock {
+    qint32 hours = 0;
+    qint32 minutes = 0;
+    qint32 seconds = 0;
+
+    // Counts one second; true when the working set is due for a trim (every fifth second,
+    // tested before the seconds carry into the minutes).
+    bool tick();
+    // "Vantrel已运行<h>h <m>m <s>s   "
+    QString text() const;
+};
+
+// The fade-in: the opacity rises by 3 per tick up to the stored opacity.
+struct FadeIn {
+    qint32 fadeLevel = 0;   // 0 until the first tick
+
+    // The opacity to set on this tick, or nothing when the fade is over and its timer
+    // should stop.
+    std::optional<int> step(qint32 target);
+};
+
+// A window opacity from a stored value: the slider keeps it within 80..255, a value
+// beyond 255 that only a hand-edited file can hold shows opaque.
+inline int windowAlpha(qint32 value) { return value > 255 ? 255 : value & 0xFF; }

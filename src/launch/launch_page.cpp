@@ -1,0 +1,176 @@
+#include "launch/launch_page.h"
+
+#include "app/version.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The designed names of each kind's controls.
+struct KindNames {
+    QString page, tabs, panel, memo, noGroupLabel, clickLabel, addImage, addLabel;
+    int noGroupLeft;
+    QString noGroupText;
+    std::array<int, 5> tabSheets;
+};
+
+const KindNames& namesOf(GroupKind kind) {
+    static const KindNames program{u"TabSheet6"_s, u"PageControl1"_s, u"FlatPanel5"_s, u"Memo1"_s,
+                                   u"Label18"_s, u"Label20"_s, u"Image51"_s, u"Label19"_s, 16,
+                                   u"当前没有文件/程序分组        "_s, {1, 2, 3, 4, 5}};
+    static const KindNames web{u"TabSheet7"_s, u"PageControl4"_s, u"FlatPanel7"_s, u"Memo2"_s,
+                               u"Label32"_s, u"Label34"_s, u"Image63"_s, u"Label33"_s, 32,
+                               u"当前没有网页分组       "_s, {15, 16, 17}};
+    return kind == GroupKind::Program ? program : web;
+}
+
+// Web group 2's delete buttons carry these numbers; every other range runs on.
+constexpr std::array<int, kSlotsPerGroup> kWeb2Deletes{106, 107, 108, 109, 126, 152, 153, 154, 155, 156};
+
+struct SlotNames {
+    QString launch, image, edit, remove;
+};
+
+SlotNames slotNames(GroupKind kind, int g, int n) {
+    auto name = [](QStringView prefix, int number) { return prefix.toString() + QString::number(number); };
+    if (kind == GroupKind::Program)
+        return {name(u"Button", (g - 1) * 20 + n), name(u"Image", (g - 1) * 10 + n),
+                name(u"SpeedButton", (g - 1) * 20 + n), name(u"SpeedButton", (g - 1) * 20 + 10 + n)};
+    constexpr std::array<int, 3> launchBase{101, 51, 71};
+    const int remove = g == 1 ? 112 + n : g == 2 ? kWeb2Deletes[n - 1] : 156 + n;
+    return {name(u"Button", launchBase[g - 1] + n - 1), {}, {}, name(u"SpeedButton", remove)};
+}
+
+const QStringList& noGroupLines() {
+    static const QStringList lines{
+        u"凡特睿(Vantrel)"_s, u"版本 "_s + kVersion, QString(), u"功能:"_s,
+        u"添加常用文件/程序快速启动"_s, u"添加网站快速启动"_s, u"丰富的搜索功能"_s,
+        u"方便的实用查询"_s, u"28个系统程序快速启动"_s, u"定时关机、闹钟提醒等辅助"_s,
+        u"查看本机配置，系统信息"_s, QString(), u"特性:"_s, u"设置透明度"_s,
+        u"设置是否自动隐藏"_s, u"可备份/还原数据，以防丢失"_s, u"六大皮肤任你选择"_s};
+    return lines;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, QWidget* parent)
+    : QWidget(parent), kind_(kind), platform_(platform), model_(model) {
+    const KindNames& names = namesOf(kind);
+    setObjectName(names.page);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(names.tabs);
+    tabs_->setGeometry(2, 0, 176, 364);
+    tabs_->setUsesScrollButtons(false);
+    for (int g = 1; g <= groupCount(kind); ++g)
+        tabs_->addTab(buildGroupTab(g), model_.group(kind, g).defaultTitle());
+
+    noGroupPanel_ = buildNoGroupPanel();
+}
+
+QWidget* LaunchPage::buildGroupTab(int g) {
+    auto* tab = new QWidget;
+    tab->setObjectName(u"TabSheet"_s + QString::number(namesOf(kind_).tabSheets[g - 1]));
+    const bool program = kind_ == GroupKind::Program;
+    for (int n = 1; n <= kSlotsPerGroup; ++n) {
+        const SlotNames names = slotNames(kind_, g, n);
+        const int top = 8 + 32 * (n - 1);
+        SlotWidgets& w = widgets(g, n);
+
+        w.launch = new QPushButton(u"+"_s, tab);
+        w.launch->setObjectName(names.launch);
+        w.launch->setGeometry(program ? 32 : 16, top, program ? 89 : 97, 33);
+
+        auto tool = [&](const QString& name, const QString& picture, int left) {
+            auto* button = new QToolButton(tab);
+            button->setObjectName(name);
+            button->setIcon(QIcon(picture));
+            button->setAutoRaise(true);
+            button->setGeometry(left, top, 25, 33);
+            return button;
+        };
+        if (program) {
+            w.image = new QLabel(tab);
+            w.image->setObjectName(names.image);
+            w.image->setGeometry(0, top, 33, 33);
+            w.image->setScaledContents(true);
+            w.image->hide();
+            w.edit = tool(names.edit, u":/pictures/pencil.png"_s, 120);
+        }
+        w.remove = tool(names.remove, u":/pictures/cross.png"_s, program ? 144 : 120);
+    }
+    return tab;
+}
+
+QWidget* LaunchPage::buildNoGroupPanel() {
+    const KindNames& names = namesOf(kind_);
+    auto* panel = new QWidget(this);
+    panel->setObjectName(names.panel);
+    panel->setGeometry(2, 1, 177, 361);
+
+    auto* memo = new QTextEdit(panel);
+    memo->setObjectName(names.memo);
+    memo->setGeometry(8, 8, 161, 241);
+    memo->setReadOnly(true);
+    memo->setPlainText(noGroupLines().join(u'\n'));
+    memo->selectAll();
+    memo->setAlignment(Qt::AlignHCenter);
+    memo->moveCursor(QTextCursor::Start);
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Midlight));
+    memo->setPalette(palette);
+
+    label(panel, names.noGroupLabel, names.noGroupText, names.noGroupLeft, 280);
+    label(panel, names.clickLabel, u"请单击   "_s, 24, 306);
+    auto* image = new QLabel(panel);
+    image->setObjectName(names.addImage);
+    image->setGeometry(72, 304, 17, 17);
+    image->setScaledContents(true);
+    image->setPixmap(QPixmap(u":/pictures/group_add.png"_s));
+    label(panel, names.addLabel, u"添加分组    "_s, 96, 306);
+    panel->hide();
+    return panel;
+}
+
+void LaunchPage::showGroups() {
+    for (int g = 1; g <= groupCount(kind_); ++g) {
+        const LaunchGroup& group = model_.group(kind_, g);
+        tabs_->setTabVisible(g - 1, group.show == 1);
+        tabs_->setTabText(g - 1, group.tabCaption());
+        for (int n = 1; n <= kSlotsPerGroup; ++n) showSlot(g, n);
+    }
+    const bool none = model_.ShownCount(kind_) == 0;
+    tabs_->setVisible(!none);
+    noGroupPanel_->setVisible(none);
+}
+
+void LaunchPage::showSlot(int g, int n) {
+    const SlotDisplay& shown = model_.group(kind_, g).display[n - 1];
+    SlotWidgets& w = widgets(g, n);
+    w.launch->setText(shown.caption);
+    w.remove->setVisible(shown.deleteVisible);
+    if (kind_ != GroupKind::Program) return;
+    QPalette palette = w.launch->palette();
+    palette.setColor(QPalette::ButtonText, ColorText::displayColor(shown.captionColor, palette));
+    w.launch->setPalette(palette);
+    w.edit->setVisible(shown.editVisible);
+    w.image->setVisible(shown.iconVisible);
+}
+
+void LaunchPage::loadIcon(int g, int n) {
+    widgets(g, n).image->setPixmap(QPixmap(IconPath(platform_.paths.appDir(), g, n)));
+}

@@ -1,0 +1,56 @@
+#pragma once
+// The ports as they work on a Linux desktop, bundled for the windows.
+
+#include "platform/linux_shell.h"
+#include "platform/ports.h"
+
+#include <QFileIconProvider>
+
+class ApplicationPaths : public Paths {
+public:
+    QString appDir() const override;
+};
+
+class QtDialogs : public Dialogs {
+public:
+    void errorBox(QWidget* owner, const QString& message) override;
+    void message(QWidget* owner, const QString& text, const QString& caption) override;
+    bool yesNo(QWidget* owner, const QString& text, const QString& caption) override;
+    QString inputBox(QWidget* owner, const QString& caption, const QString& prompt,
+                     const QString& defaultText) override;
+    std::optional<QString> openFile(QWidget* owner) override;
+};
+
+// A desktop entry shows its own icon; any other file the icon of its type.
+class DesktopIconSource : public IconSource {
+public:
+    QImage largeIcon(const QString& path) override;
+
+private:
+    QFileIconProvider provider_;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// /proc/meminfo: physical memory, and the commit limit as the virtual memory.
+class ProcMemory : public Memory {
+public:
+    MemoryStatus status() override;
+    void trimWorkingSet() override;
+};
+
+class LinuxPlatform {
+public:
+    Platform bundle() { return {paths_, dialogs_, icons_, clock_, memory_, shell_}; }
+
+private:
+    ApplicationPaths paths_;
+    QtDialogs dialogs_;
+    DesktopIconSource icons_;
+    SystemClock clock_;
+    ProcMemory memory_;
+    LinuxShell shell_;
+};

@@ -1,0 +1,32 @@
+#include "tools/tools_page.h"
+
+#include <QGroupBox>
+#include <QTabWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(u"TabSheet8"_s);
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(u"PageControl5"_s);
+    pages->setGeometry(2, 0, 180, 364);
+
+    auto* tools = new QWidget;
+    tools->setObjectName(u"TabSheet19"_s);
+    const struct {
+        QString name, title;
+        QRect geometry;
+    } boxes[] = {{u"FlatGroupBox5"_s, u"定时关机/重启计算机"_s, {2, 2, 170, 110}},
+                 {u"FlatGroupBox6"_s, u"闹钟提醒"_s, {2, 116, 170, 110}},
+                 {u"FlatGroupBox7"_s, u"辅助Tools"_s, {2, 230, 170, 100}}};
+    for (const auto& b : boxes) {
+        auto* box = new QGroupBox(b.title, tools);
+        box->setObjectName(b.name);
+        box->setGeometry(b.geometry);
+    }
+    pages->addTab(tools, u"辅助工具"_s);
+
+    auto* system = new QWidget;
+    system->setObjectName(u"TabSheet20"_s);
+    pages->addTab(system, u"系统辅助"_s);
+}
