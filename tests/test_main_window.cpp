@@ -1,72 +1,16 @@
 // The real main window on fakes: what start-up makes of data.ini, the fade-in and status
 // tick driven through their timers, and the save when the window closes.
 
-#include "app/main_window.h"
 #include "app/termination.h"
-#include "support/fakes.h"
-#include "support/fixtures.h"
+#include "support/window_fixture.h"
 
-#include <QAction>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTabWidget>
-#include <QTimer>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <memory>
-
-using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-class MainWindowTest : public testing::Test {
-protected:
-    MainWindowTest() { QDir(fake.paths.appDir()).mkdir(u"icons"_s); }
-
-    QString dataPath() const { return fake.paths.dataFile(); }
-    QString iconPath(const QString& name) const { return fake.paths.appDir() + u"icons/"_s + name; }
-
-    MainWindow& start(const QByteArray& ini = {}) {
-        window.reset();
-        if (!ini.isNull()) writeFile(dataPath(), ini);
-        platform = std::make_unique<Platform>(fake.bundle());
-        window = std::make_unique<MainWindow>(*platform);
-        return *window;
-    }
-
-    template <typename T = QWidget>
-    T* find(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) ADD_FAILURE() << "no control " << name.toStdString();
-        return found;
-    }
-    bool shown(const QString& name) const { return find(name)->isVisibleTo(window.get()); }
-    bool checked(const QString& item) const { return find<QAction>(item)->isChecked(); }
-    QString text(const QString& name) const {
-        if (auto* button = window->findChild<QPushButton*>(name)) return button->text();
-        return find<QLabel>(name)->text();
-    }
-    QColor captionColour(const QString& button) const {
-        return find<QPushButton>(button)->palette().color(QPalette::ButtonText);
-    }
-    void tick(const QString& timer, int times = 1) {
-        for (int i = 0; i < times; ++i) QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
-    }
-    int opacity() const { return qRound(window->windowOpacity() * 255); }
-
-    FakePlatform fake;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<MainWindow> window;
-};
-
-} // namespace
 
 TEST_F(MainWindowTest, StartsWithDefaultsWithoutDataFile) {
     MainWindow& w = start();

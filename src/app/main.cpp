@@ -34,9 +34,10 @@ int main(int argc, char* argv[]) {
     Platform platform = desktop.bundle();
     MainWindow window(platform);
     AboutDialog about;
-    TitleEditor titleEditor;
+    TitleEditor titleEditor(platform.dialogs);
     UpdateDialog update;
 
+    window.attachTitleEditor(titleEditor);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     // The desktop session is ending: keep what was entered, as a close would.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

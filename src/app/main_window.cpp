@@ -5,6 +5,7 @@
 #include "app/version.h"
 #include "launch/icon_cache.h"
 #include "launch/launch_page.h"
+#include "launch/title_editor.h"
 #include "search/search_page.h"
 #include "store/data_file.h"
 #include "sysinfo/sysinfo_page.h"
@@ -162,20 +163,26 @@ void MainWindow::buildToolbar() {
     const struct {
         QString name, hint, picture;
         int left;
+        void (LaunchPage::*groupAction)();
     } buttons[] = {
-        {u"SpeedButton101"_s, u"添加分组"_s, u"group_add"_s, 7},
-        {u"SpeedButton102"_s, u"删除分组"_s, u"group_delete"_s, 37},
-        {u"SpeedButton103"_s, u"修改标题"_s, u"group_rename"_s, 68},
-        {u"SpeedButton123"_s, u"备份数据"_s, u"backup"_s, 98},
-        {u"SpeedButton124"_s, u"还原数据"_s, u"restore"_s, 128},
-        {u"SpeedButton104"_s, u"版本更新"_s, u"update"_s, 158},
-        {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188},
+        {u"SpeedButton101"_s, u"添加分组"_s, u"group_add"_s, 7, &LaunchPage::addGroup},
+        {u"SpeedButton102"_s, u"删除分组"_s, u"group_delete"_s, 37, &LaunchPage::deleteGroup},
+        {u"SpeedButton103"_s, u"修改标题"_s, u"group_rename"_s, 68, &LaunchPage::renameGroup},
+        {u"SpeedButton123"_s, u"备份数据"_s, u"backup"_s, 98, nullptr},
+        {u"SpeedButton124"_s, u"还原数据"_s, u"restore"_s, 128, nullptr},
+        {u"SpeedButton104"_s, u"版本更新"_s, u"update"_s, 158, nullptr},
+        {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188, nullptr},
     };
     for (const auto& b : buttons) {
         auto* button = child<QToolButton>(toolbar_, b.name, {b.left, 4, 25, 25});
         button->setToolTip(b.hint);
         button->setIcon(QIcon(u":/pictures/%1.png"_s.arg(b.picture)));
         button->setAutoRaise(true);
+        // The group buttons act on the kind of the open page and on no other page.
+        if (b.groupAction)
+            connect(button, &QToolButton::clicked, this, [this, action = b.groupAction] {
+                if (LaunchPage* page = openLaunchPage()) (page->*action)();
+            });
     }
 }
 
@@ -336,6 +343,23 @@ void MainWindow::ScrollBar1Change(int position) {
 
 void MainWindow::PageControl2Change(int index) {
     if (index == 2) searchPage_->PageEntryReset();
+}
+
+LaunchPage* MainWindow::openLaunchPage() const {
+    switch (pageControl2_->currentIndex()) {
+    case 0: return programPage_;
+    case 1: return webPage_;
+    default: return nullptr;
+    }
+}
+
+void MainWindow::attachTitleEditor(TitleEditor& editor) {
+    connect(programPage_, &LaunchPage::editRequested, &editor, [this, &editor](int g, int n) {
+        const SlotDisplay& shown = model_.group(GroupKind::Program, g).display[n - 1];
+        editor.edit(SlotKey(g, n), shown.caption, shown.captionColor,
+                    IconPath(platform_.paths.appDir(), g, n));
+    });
+    connect(&editor, &TitleEditor::titleChosen, programPage_, &LaunchPage::setTitle);
 }
 
 bool MainWindow::FormClose() {

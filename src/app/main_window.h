@@ -21,6 +21,7 @@ class QTimer;
 class QToolButton;
 class SearchPage;
 class SysInfoPage;
+class TitleEditor;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
     // The save of the close: writes every key unless a restore happened in this run.
     // False when the file could not be written; the error box has then been shown.
     bool FormClose();
+
+    // The title editor opens from the program slots' edit buttons and writes back to them.
+    void attachTitleEditor(TitleEditor& editor);
 
 Q_SIGNALS:
     // The window has closed for good; the program ends.
@@ -46,6 +50,8 @@ private:
     void Timer1Timer();
     void ScrollBar1Change(int position);
     void PageControl2Change(int index);
+    // The launch page of the open main page, if it is "软件" or "网页".
+    LaunchPage* openLaunchPage() const;
 
     void buildHeader();
     void buildPages();

@@ -1,6 +1,10 @@
 #include "launch/launch_page.h"
 
+#include "app/guard.h"
 #include "app/version.h"
+
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <QLabel>
 #include <QPushButton>
@@ -68,7 +72,8 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text, int lef
 } // namespace
 
 LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, QWidget* parent)
-    : QWidget(parent), kind_(kind), platform_(platform), model_(model) {
+    : QWidget(parent), kind_(kind), platform_(platform), model_(model),
+      actions_(platform, model, parent->window()) {
     const KindNames& names = namesOf(kind);
     setObjectName(names.page);
 
@@ -94,6 +99,11 @@ QWidget* LaunchPage::buildGroupTab(int g) {
         w.launch = new QPushButton(u"+"_s, tab);
         w.launch->setObjectName(names.launch);
         w.launch->setGeometry(program ? 32 : 16, top, program ? 89 : 97, 33);
+        w.launch->setAcceptDrops(true);
+        w.launch->installEventFilter(this);
+        connect(w.launch, &QPushButton::clicked, this, [this, g, n] {
+            act(g, n, [&] { return actions_.launch(kind_, g, n); });
+        });
 
         auto tool = [&](const QString& name, const QString& picture, int left) {
             auto* button = new QToolButton(tab);
@@ -110,8 +120,15 @@ QWidget* LaunchPage::buildGroupTab(int g) {
             w.image->setScaledContents(true);
             w.image->hide();
             w.edit = tool(names.edit, u":/pictures/pencil.png"_s, 120);
+            connect(w.edit, &QToolButton::clicked, this, [this, g, n] { Q_EMIT editRequested(g, n); });
         }
         w.remove = tool(names.remove, u":/pictures/cross.png"_s, program ? 144 : 120);
+        connect(w.remove, &QToolButton::clicked, this, [this, g, n] {
+            act(g, n, [&] {
+                actions_.remove(kind_, g, n);
+                return false;
+            });
+        });
     }
     return tab;
 }
@@ -173,4 +190,70 @@ void LaunchPage::showSlot(int g, int n) {
 
 void LaunchPage::loadIcon(int g, int n) {
     widgets(g, n).image->setPixmap(QPixmap(IconPath(platform_.paths.appDir(), g, n)));
+}
+
+void LaunchPage::act(int g, int n, const std::function<bool()>& action) {
+    guarded(platform_.dialogs, window(), [&] {
+        if (action()) loadIcon(g, n);
+    });
+    showSlot(g, n);
+}
+
+int LaunchPage::selectedTabPosition() const {
+    const int current = tabs_->currentIndex();
+    if (current < 0 || !tabs_->isTabVisible(current)) return -1;
+    int position = 0;
+    for (int i = 0; i < current; ++i) position += tabs_->isTabVisible(i);
+    return position;
+}
+
+void LaunchPage::addGroup() {
+    actions_.addGroup(kind_);
+    showGroups();
+}
+
+void LaunchPage::deleteGroup() {
+    actions_.deleteGroup(kind_, selectedTabPosition());
+    showGroups();
+}
+
+void LaunchPage::renameGroup() {
+    actions_.renameGroup(kind_, selectedTabPosition());
+    showGroups();
+}
+
+void LaunchPage::setTitle(int g, int n, const QString& caption, ColorValue colour) {
+    SlotDisplay& shown = model_.group(kind_, g).display[n - 1];
+    shown.caption = caption;
+    shown.captionColor = colour;
+    showSlot(g, n);
+}
+
+// Program slots take a local file, folder or desktop entry; web slots an address.
+QString LaunchPage::droppedTarget(const QMimeData* data) const {
+    const QList<QUrl> urls = data->urls();
+    if (kind_ == GroupKind::Program)
+        return !urls.isEmpty() && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+    if (!urls.isEmpty()) return urls.first().toString();
+    return data->text().trimmed();
+}
+
+bool LaunchPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
+        return QWidget::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    for (int g = 1; g <= groupCount(kind_); ++g)
+        for (int n = 1; n <= kSlotsPerGroup; ++n) {
+            if (widgets(g, n).launch != watched) continue;
+            const QString target = droppedTarget(drop->mimeData());
+            if (!actions_.accepts(kind_, g, n, target)) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            if (event->type() == QEvent::Drop)
+                act(g, n, [&] { return actions_.drop(kind_, g, n, target); });
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
 }

@@ -2,13 +2,16 @@
 // The "软件" page (program groups, TabSheet6) or the "网页" page (web groups, TabSheet7):
 // a tab per group with ten slot rows each, and the panel shown when the kind has no group.
 
+#include "launch/launch_actions.h"
 #include "launch/launch_model.h"
 #include "platform/ports.h"
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QLabel;
+class QMimeData;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
@@ -25,6 +28,21 @@ public:
     // Loads a program slot's picture from its icon file.
     void loadIcon(int group, int slot);
 
+    // The toolbar's group buttons, acting on this page's kind of group.
+    void addGroup();
+    void deleteGroup();
+    void renameGroup();
+
+    // The title editor's result for a program slot.
+    void setTitle(int group, int slot, const QString& caption, ColorValue colour);
+
+Q_SIGNALS:
+    // A program slot's edit button was clicked.
+    void editRequested(int group, int slot);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct SlotWidgets {
         QPushButton* launch = nullptr;
@@ -35,11 +53,17 @@ private:
 
     QWidget* buildGroupTab(int group);
     QWidget* buildNoGroupPanel();
+    // The selected tab's place among the visible tabs, -1 when no tab shows.
+    int selectedTabPosition() const;
+    // Runs a slot action and puts the slot's new state on its controls.
+    void act(int group, int slot, const std::function<bool()>& action);
+    QString droppedTarget(const QMimeData* data) const;
     SlotWidgets& widgets(int group, int slot) { return slots_.at((group - 1) * kSlotsPerGroup + slot - 1); }
 
     GroupKind kind_;
     Platform& platform_;
     LaunchModel& model_;
+    LaunchActions actions_;
     QTabWidget* tabs_ = nullptr;
     QWidget* noGroupPanel_ = nullptr;
     std::array<SlotWidgets, 5 * kSlotsPerGroup> slots_{};
