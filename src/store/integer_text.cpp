@@ -4,13 +4,24 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+int hexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
 std::optional<qint32> parseInteger(QStringView text) {
     if (text.startsWith(u'$')) {
         const QStringView digits = text.mid(1);
         if (digits.isEmpty() || digits.size() > 8) return std::nullopt;
         quint32 pattern = 0;
         for (QChar c : digits) {
-            const int digit = QChar::fromLatin1(char(c.toLatin1())) == c ? QByteArrayView("0123456789abcdef").indexOf(char(c.toLower().toLatin1())) : -1;
+            const int digit = hexDigit(c.unicode());
             if (digit < 0) return std::nullopt;
             pattern = pattern << 4 | quint32(digit);
         }

@@ -1,0 +1,408 @@
+// SettingsFile (the INI data file) and the integer text it is read with.
+#include "app/app_error.h"
+#include "store/integer_text.h"
+#include "store/settings_file.h"
+#include "support/fixtures.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// ---- Integer text ----
+
+TEST(IntegerText, ParsesDecimalAndDollarHexWithinThirtyTwoBits) {
+    const std::pair<QString, std::optional<qint32>> cases[] = {
+        {u"0"_s, 0},
+        {u"42"_s, 42},
+        {u"+5"_s, 5},
+        {u"-5"_s, -5},
+        {u"007"_s, 7},
+        {u"2147483647"_s, 2147483647},
+        {u"-2147483648"_s, -2147483647 - 1},
+        {u"2147483648"_s, std::nullopt},
+        {u"-2147483649"_s, std::nullopt},
+        {u"99999999999999999999999"_s, std::nullopt},
+        {u"$50"_s, 80},
+        {u"$ff"_s, 255},
+        {u"$7FFFFFFF"_s, 2147483647},
+        {u"$80000000"_s, -2147483647 - 1},
+        {u"$FFFFFFFF"_s, -1},
+        {u"$100000000"_s, std::nullopt},
+        {u""_s, std::nullopt},
+        {u"-"_s, std::nullopt},
+        {u"+"_s, std::nullopt},
+        {u"$"_s, std::nullopt},
+        {u"--5"_s, std::nullopt},
+        {u"$-5"_s, std::nullopt},
+        {u" 5"_s, std::nullopt},
+        {u"5 "_s, std::nullopt},
+        {u"1e3"_s, std::nullopt},
+        {u"0x10"_s, std::nullopt},
+        {u"$1G"_s, std::nullopt},
+        {u"\u0661\u0662"_s, std::nullopt},  // digits of another script
+        {u"\uFF15"_s, std::nullopt},        // full-width 5
+    };
+    for (const auto& [text, value] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(parseInteger(text), value);
+    }
+}
+
+TEST(IntegerText, ToIntegerRaisesTheConversionMessage) {
+    EXPECT_EQ(toInteger(u"-17"_s), -17);
+    for (const QString& text : {u"abc"_s, u""_s, u"3000000000"_s}) {
+        SCOPED_TRACE(text.toStdString());
+        try {
+            toInteger(text);
+            ADD_FAILURE() << "no error raised";
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.message(), u"'%1' is not a valid integer value"_s.arg(text));
+        }
+    }
+}
+
+// ---- Settings file ----
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(u"data.ini"_s);
+};
+
+QByteArray gbk(std::initializer_list<unsigned char> bytes) {
+    QByteArray out;
+    for (unsigned char b : bytes) out += char(b);
+    return out;
+}
+const QByteArray kGbkWork = gbk({0xB9, 0xA4, 0xD7, 0xF7});   // 工作
+const QByteArray kGbkSoft = gbk({0xC8, 0xED, 0xBC, 0xFE});   // 软件
+const QByteArray kGbkYi = gbk({0x81, 0x5D});                 // 乚, its second byte is ']'
+
+TEST_F(SettingsFileTest, ReadsValuesByTheProfileRules) {
+    writeFile(path,
+              "stray=1\r\n"
+              "[set]\r\n"
+              "toumingdu=abc\r\n"
+              "hex=0x50\r\n"
+              "upperhex=0X1f\r\n"
+              "bare0x=0x\r\n"
+              "dollar=$50\r\n"
+              "negative=-12\r\n"
+              "  spaced \t=  7  \r\n"
+              "dup=first\r\n"
+              "dup=second\r\n"
+              "noequals\r\n"
+              "  [ MAIN ]  \r\n"
+              "NAME_1=\r\n"
+              "name_2 =  padded title\t \r\n"
+              "name_3=\"quoted\"\r\n"
+              "name_4='single'\r\n"
+              "name_5=\"mismatched'\r\n"
+              "web_name1=\" inner blanks \"\r\n"
+              "web_name2=a=b=c\r\n"
+              "web_name3=\"\"\r\n"
+              "once=\"\"x\"\"\r\n"
+              "[main]\r\n"
+              "late=1\r\n"
+              "[Set]\r\n"
+              "yincang=1\r\n");
+    SettingsFile file(path);
+
+    struct IntCase {
+        const char16_t *section, *key;
+        qint32 fallback, expected;
+    };
+    const IntCase integers[] = {
+        {u"set", u"toumingdu", 255, 255},
+        {u"set", u"hex", 0, 80},
+        {u"set", u"upperhex", 0, 31},
+        {u"set", u"bare0x", 9, 9},
+        {u"set", u"dollar", 0, 80},
+        {u"set", u"negative", 0, -12},
+        {u"SET", u"SPACED", 0, 7},
+        {u"set", u"yincang", 0, 0},   // only the first [set] counts
+        {u"set", u"missing", 1, 1},
+        {u"nosection", u"toumingdu", 3, 3},
+        {u"", u"stray", 4, 4},        // lines before any section belong to none
+    };
+    for (const IntCase& c : integers) {
+        SCOPED_TRACE(QStringView(c.key).toString().toStdString());
+        EXPECT_EQ(file.readInteger(c.section, c.key, c.fallback), c.expected);
+    }
+
+    struct TextCase {
+        const char16_t *section, *key, *expected;
+    };
+    const TextCase texts[] = {
+        {u"main", u"name_1", u""},           // present but empty: not the default
+        {u"main", u"name_9", u"0"},          // missing: the default
+        {u"Main", u"Name_2", u"padded title"},
+        {u"main", u"name_3", u"quoted"},
+        {u"main", u"name_4", u"single"},
+        {u"main", u"name_5", u"\"mismatched'"},
+        {u"main", u"web_name1", u" inner blanks "},
+        {u"main", u"web_name2", u"a=b=c"},
+        {u"main", u"web_name3", u""},
+        {u"main", u"once", u"\"x\""},
+        {u"main", u"late", u"0"},
+        {u"set", u"dup", u"first"},
+        {u"set", u"noequals", u"0"},
+    };
+    for (const TextCase& c : texts) {
+        SCOPED_TRACE(QStringView(c.key).toString().toStdString());
+        EXPECT_EQ(file.readText(c.section, c.key, u"0"_s), QStringView(c.expected));
+    }
+}
+
+TEST_F(SettingsFileTest, CutsLongValuesAt2047BytesWithoutSplittingACharacter) {
+    const QByteArray utf8Work = "\xE5\xB7\xA5";  // 工 in UTF-8, three bytes
+    struct Case {
+        const char* name;
+        QByteArray value;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"3000 ASCII bytes", QByteArray(3000, 'p'), QString(2047, u'p')},
+        {"UTF-8, fits exactly", QByteArray(2044, 'p') + utf8Work, QString(2044, u'p') + u"工"_s},
+        {"UTF-8, straddles", QByteArray(2045, 'p') + utf8Work + "tail", QString(2045, u'p')},
+        {"GB18030, fits exactly", QByteArray(2045, 'p') + kGbkWork.first(2), QString(2045, u'p') + u"工"_s},
+        {"GB18030, straddles", QByteArray(2046, 'p') + kGbkWork, QString(2046, u'p')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(path, "[t1]\r\nt1_path_1=" + c.value + "\r\n");
+        SettingsFile file(path);
+        EXPECT_EQ(file.readText(u"t1", u"t1_path_1", QString()), c.expected);
+    }
+}
+
+TEST_F(SettingsFileTest, GbkFileReadsAndRoundTripsInItsOwnEncoding) {
+    // A line whose bytes look like "[?]" is text, not a section: 乚 ends in ']'.
+    const QByteArray original = "; " + kGbkSoft + "\r\n"
+                                "[main]\r\n"
+                                "[" + kGbkYi + "\r\n"
+                                "name_1=" + kGbkWork + "\r\n"
+                                "name_2=old\r\n";
+    writeFile(path, original);
+    SettingsFile file(path);
+    EXPECT_EQ(file.readText(u"main", u"name_1", u"0"_s), u"工作"_s);
+
+    file.writeText(u"main", u"name_1", u"工作"_s);
+    file.commit();
+    EXPECT_EQ(readFile(path), original);
+
+    file.writeText(u"main", u"name_2", u"软件"_s);
+    file.commit();
+    EXPECT_EQ(readFile(path), QByteArray(original).replace("name_2=old", "name_2=" + kGbkSoft));
+}
+
+TEST_F(SettingsFileTest, UnknownLinesSurviveWritingTheSameValuesByteForByte) {
+    const QByteArray original = "\xEF\xBB\xBF[set]\r\n"
+                                "toumingdu=200\r\n"
+                                "unknown_key=keep me\r\n"
+                                "; comment in set\r\n"
+                                "\r\n"
+                                "[other]\r\n"
+                                "  foo = \"bar\" \r\n"
+                                "no equals sign\r\n"
+                                "[main]\r\n"
+                                "name_1=\xE5\xB7\xA5\xE4\xBD\x9C\r\n"
+                                "\r\n";
+    writeFile(path, original);
+    SettingsFile file(path);
+    EXPECT_EQ(file.readInteger(u"set", u"toumingdu", 255), 200);
+    file.writeInteger(u"set", u"toumingdu", 200);
+    file.writeText(u"main", u"name_1", u"工作"_s);
+    file.commit();
+    EXPECT_EQ(readFile(path), original);
+}
+
+TEST_F(SettingsFileTest, AcceptsAnyLineEndAndWritesCrLf) {
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"[set]\nskin=2\n", "[set]\r\nskin=2\r\n"},
+        {"[set]\rskin=2\r", "[set]\r\nskin=2\r\n"},
+        {"[set]\r\nskin=2", "[set]\r\nskin=2\r\n"},
+        {"[set]\n\r\nskin=2\r\r", "[set]\r\n\r\nskin=2\r\n\r\n"},
+    };
+    for (const auto& [input, output] : cases) {
+        SCOPED_TRACE(input.toStdString());
+        writeFile(path, input);
+        SettingsFile file(path);
+        EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 2);
+        file.commit();
+        EXPECT_EQ(readFile(path), output);
+    }
+}
+
+TEST_F(SettingsFileTest, WritesReplaceInPlaceAndAddAtTheEndOfTheirSection) {
+    writeFile(path,
+              "[set]\r\n"
+              "toumingdu=200\r\n"
+              "\r\n"
+              "[main]\r\n"
+              "name_1=a\r\n"
+              "; last line of main\r\n"
+              "\r\n"
+              "\r\n"
+              "[t1]");
+    SettingsFile file(path);
+    file.writeInteger(u"SET", u"yincang", 1);
+    file.writeText(u"main", u"NAME_1", u"b"_s);
+    file.writeText(u"main", u"name_2", QString());
+    file.writeText(u"main", u"name_3", u"c"_s);
+    file.writeInteger(u"t1", u"t1_now_1", -5);
+    file.writeInteger(u"web", u"web_now_1", 0);
+    // A line break in a value would start a line of its own and could add a key.
+    file.writeText(u"t1", u"t1_name_1", u"x\r\nt1_now_2=1\ry\nz"_s);
+    file.writeText(u"set", u"toumingdu", u"\"quoted\" as is "_s);
+
+    EXPECT_EQ(file.readText(u"main", u"name_1", QString()), u"b"_s);
+    file.commit();
+    EXPECT_EQ(readFile(path),
+              "[set]\r\n"
+              "toumingdu=\"quoted\" as is \r\n"
+              "yincang=1\r\n"
+              "\r\n"
+              "[main]\r\n"
+              "NAME_1=b\r\n"
+              "; last line of main\r\n"
+              "name_2=\r\n"
+              "name_3=c\r\n"
+              "\r\n"
+              "\r\n"
+              "[t1]\r\n"
+              "t1_now_1=-5\r\n"
+              "t1_name_1=x  t1_now_2=1 y z\r\n"
+              "[web]\r\n"
+              "web_now_1=0\r\n");
+
+    SettingsFile reread(path);
+    EXPECT_EQ(reread.readInteger(u"t1", u"t1_now_2", 0), 0);
+    EXPECT_EQ(reread.readText(u"t1", u"t1_name_1", QString()), u"x  t1_now_2=1 y z"_s);
+    EXPECT_EQ(reread.readText(u"main", u"name_2", u"0"_s), QString());
+}
+
+TEST_F(SettingsFileTest, FirstSaveCreatesAUtf8FileWithSectionsInWriteOrder) {
+    SettingsFile file(path);
+    file.writeInteger(u"set", u"toumingdu", 255);
+    file.writeInteger(u"set", u"yincang", 0);
+    file.writeText(u"main", u"name_1", u"工作"_s);
+    file.writeInteger(u"set", u"skin", 3);
+    EXPECT_FALSE(QFile::exists(path));
+    file.commit();
+    EXPECT_EQ(readFile(path),
+              "[set]\r\ntoumingdu=255\r\nyincang=0\r\nskin=3\r\n"
+              "[main]\r\nname_1=\xE5\xB7\xA5\xE4\xBD\x9C\r\n");
+}
+
+TEST_F(SettingsFileTest, ReadsComeFromOneLoadUntilReload) {
+    writeFile(path, "[set]\r\nskin=2\r\n");
+    SettingsFile file(path);
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 2);
+    writeFile(path, "[set]\r\nskin=4\r\n");
+    file.writeInteger(u"set", u"skin", 5);
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 5);
+    file.reload();
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 4);
+}
+
+TEST_F(SettingsFileTest, UnreadableOrGarbageFilesReadAsDefaults) {
+    QRandomGenerator random(12345);
+    QByteArray junk(64 * 1024, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(junk.data()), junk.size() / 4);
+    QByteArray big(10 * 1024 * 1024, Qt::Uninitialized);
+    random.fillRange(reinterpret_cast<quint32*>(big.data()), big.size() / 4);
+
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"binary junk", junk},
+        {"10 MB of junk", big},
+        {"10 MB line", "[set]\r\ntoumingdu=" + QByteArray(10 * 1024 * 1024, '7')},
+        {"NUL bytes", QByteArray("[set]\0\r\ntoumingdu=\0 80\r\n[main]\r\0\nname_1\0=x\r\n", 42)},
+        {"lines without =", "[set]\r\ntoumingdu\r\n80\r\n[main\r\nname_1\r\n"},
+        {"only line ends", QByteArray(100000, '\n')},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        writeFile(path, bytes);
+        SettingsFile file(path);
+        EXPECT_EQ(file.readInteger(u"set", u"toumingdu", 255), 255);
+        EXPECT_EQ(file.readText(u"main", u"name_1", u"0"_s), u"0"_s);
+        file.writeInteger(u"set", u"toumingdu", 90);
+        EXPECT_EQ(file.readInteger(u"set", u"toumingdu", 255), 90);
+    }
+
+    for (const QString& unreadable : {dir.filePath(u"absent.ini"_s), dir.path()}) {
+        SCOPED_TRACE(unreadable.toStdString());
+        SettingsFile file(unreadable);
+        EXPECT_EQ(file.readInteger(u"set", u"toumingdu", 255), 255);
+        EXPECT_EQ(file.readText(u"main", u"name_1", u"0"_s), u"0"_s);
+    }
+}
+
+// ---- Refused writes ----
+
+struct RefusedWrite {
+    const char* name;
+    bool needsPermissions;  // root writes through permission bits
+    void (*prepare)(const QString& dir, QString& path);
+};
+
+const RefusedWrite kRefusedWrites[] = {
+    {"read-only file", true,
+     [](const QString& dir, QString& path) {
+         path = dir + u"/data.ini"_s;
+         writeFile(path, "[set]\r\nskin=2\r\n");
+         QFile::setPermissions(path, QFile::ReadOwner);
+     }},
+    {"read-only folder", true,
+     [](const QString& dir, QString& path) {
+         path = dir + u"/data.ini"_s;
+         writeFile(path, "[set]\r\nskin=2\r\n");
+         QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+     }},
+    {"path is a folder", false,
+     [](const QString& dir, QString& path) {
+         path = dir + u"/data.ini"_s;
+         QDir(dir).mkdir(u"data.ini"_s);
+     }},
+    {"folder missing", false, [](const QString& dir, QString& path) { path = dir + u"/gone/data.ini"_s; }},
+};
+
+void PrintTo(const RefusedWrite& refused, std::ostream* out) { *out << refused.name; }
+
+class SettingsFileRefusedWrite : public ::testing::TestWithParam<RefusedWrite> {};
+
+TEST_P(SettingsFileRefusedWrite, RaisesTheWriteMessageAndLeavesTheFileAsItWas) {
+    if (GetParam().needsPermissions && geteuid() == 0) GTEST_SKIP() << "permission bits do not bind root";
+    QTemporaryDir dir;
+    QString path;
+    GetParam().prepare(dir.path(), path);
+    const QByteArray before = readFile(path);
+
+    SettingsFile file(path);
+    file.writeInteger(u"set", u"skin", 4);
+    try {
+        file.commit();
+        ADD_FAILURE() << "no error raised";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), u"Unable to write to "_s + path);
+    }
+    EXPECT_EQ(readFile(path), before);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QFileInfo(path).isFile() ? QStringList{u"data.ini"_s} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(, SettingsFileRefusedWrite, ::testing::ValuesIn(kRefusedWrites),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+                             return name;
+                         });
+
+} // namespace
