@@ -69,8 +69,8 @@ TEST(LaunchModel, SlotKeysAndIconPaths) {
     EXPECT_EQ(SlotKey(2, 10), u"t2_10"_s);
     EXPECT_EQ(findSlotKey(u"t5_10"), (SlotRef{5, 10}));
     EXPECT_EQ(findSlotKey(u"t1_10"), (SlotRef{1, 10}));
-    for (const char16_t* other : {u"T1_1", u"t1_01", u"t6_1", u"t1_11", u"", u"t1_1 "}) {
-        SCOPED_TRACE(QString(other).toStdString());
+    for (const QString& other : {u"T1_1"_s, u"t1_01"_s, u"t6_1"_s, u"t1_11"_s, QString(), u"t1_1 "_s}) {
+        SCOPED_TRACE(other.toStdString());
         EXPECT_EQ(findSlotKey(other), std::nullopt);
     }
     EXPECT_EQ(IconPath(u"/opt/vantrel/"_s, 2, 10), u"/opt/vantrel/icons/2.10.bmp"_s);

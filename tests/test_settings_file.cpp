@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -349,8 +350,8 @@ TEST_F(SettingsFileTest, UnreadableOrGarbageFilesReadAsDefaults) {
 
 struct RefusedWrite {
     const char* name;
-    bool needsPermissions;  // root writes through permission bits
-    void (*prepare)(const QString& dir, QString& path);
+    bool protect;  // write-protect what prepare() returns
+    QString (*prepare)(const QString& dir, QString& path);
 };
 
 const RefusedWrite kRefusedWrites[] = {
@@ -358,20 +359,25 @@ const RefusedWrite kRefusedWrites[] = {
      [](const QString& dir, QString& path) {
          path = dir + u"/data.ini"_s;
          writeFile(path, "[set]\r\nskin=2\r\n");
-         QFile::setPermissions(path, QFile::ReadOwner);
+         return path;
      }},
     {"read-only folder", true,
      [](const QString& dir, QString& path) {
          path = dir + u"/data.ini"_s;
          writeFile(path, "[set]\r\nskin=2\r\n");
-         QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+         return dir;
      }},
     {"path is a folder", false,
      [](const QString& dir, QString& path) {
          path = dir + u"/data.ini"_s;
          QDir(dir).mkdir(u"data.ini"_s);
+         return QString();
      }},
-    {"folder missing", false, [](const QString& dir, QString& path) { path = dir + u"/gone/data.ini"_s; }},
+    {"folder missing", false,
+     [](const QString& dir, QString& path) {
+         path = dir + u"/gone/data.ini"_s;
+         return QString();
+     }},
 };
 
 void PrintTo(const RefusedWrite& refused, std::ostream* out) { *out << refused.name; }
@@ -379,11 +385,15 @@ void PrintTo(const RefusedWrite& refused, std::ostream* out) { *out << refused.n
 class SettingsFileRefusedWrite : public ::testing::TestWithParam<RefusedWrite> {};
 
 TEST_P(SettingsFileRefusedWrite, RaisesTheWriteMessageAndLeavesTheFileAsItWas) {
-    if (GetParam().needsPermissions && geteuid() == 0) GTEST_SKIP() << "permission bits do not bind root";
     QTemporaryDir dir;
     QString path;
-    GetParam().prepare(dir.path(), path);
+    const QString protectedPath = GetParam().prepare(dir.path(), path);
     const QByteArray before = readFile(path);
+    std::optional<WriteProtected> readOnly;
+    if (GetParam().protect) {
+        readOnly.emplace(protectedPath);
+        if (!readOnly->effective()) GTEST_SKIP() << "this file system cannot refuse the write";
+    }
 
     SettingsFile file(path);
     file.writeInteger(u"set", u"skin", 4);
@@ -394,7 +404,7 @@ TEST_P(SettingsFileRefusedWrite, RaisesTheWriteMessageAndLeavesTheFileAsItWas) {
         EXPECT_EQ(error.message(), u"Unable to write to "_s + path);
     }
     EXPECT_EQ(readFile(path), before);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    readOnly.reset();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QFileInfo(path).isFile() ? QStringList{u"data.ini"_s} : QStringList{});
 }
 

@@ -33,9 +33,11 @@ QString FakeDialogs::inputBox(QWidget* owner, const QString& caption, const QStr
 
 std::optional<QString> FakeDialogs::openFile(QWidget* owner) {
     calls.push_back({QStringLiteral("openFile"), owner, {}, {}});
-    if (openFileAnswers.empty()) return std::nullopt;
-    auto answer = openFileAnswers.front();
-    openFileAnswers.pop_front();
+    std::optional<QString> answer;
+    if (!openFileAnswers.empty()) {
+        answer = openFileAnswers.front();
+        openFileAnswers.pop_front();
+    }
     return answer;
 }
 
@@ -51,6 +53,8 @@ QImage FakeIconSource::largeIcon(const QString& path) {
     if (none) return {};
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(fill);
-    QPainter(&icon).fillRect(0, 0, 4, 4, Qt::transparent);
+    QPainter painter(&icon);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(0, 0, 4, 4, Qt::transparent);
     return icon;
 }

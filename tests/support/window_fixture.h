@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -40,7 +41,16 @@ protected:
         return found;
     }
     void click(const QString& name) const { find<QAbstractButton>(name)->click(); }
-    bool shown(const QString& name) const { return find(name)->isVisibleTo(window.get()); }
+    // Whether the control shows once its page is open: no widget between it and the
+    // window is hidden, leaving aside the pages a tab control hides while another is open.
+    bool shown(const QString& name) const {
+        for (QWidget* w = find(name); w && w != window.get(); w = w->parentWidget()) {
+            const bool explicitlyHidden = w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+                                          w->testAttribute(Qt::WA_WState_Hidden);
+            if (explicitlyHidden && !qobject_cast<QStackedWidget*>(w->parentWidget())) return false;
+        }
+        return true;
+    }
     bool checked(const QString& item) const { return find<QAction>(item)->isChecked(); }
     QString text(const QString& name) const {
         if (auto* button = window->findChild<QPushButton*>(name)) return button->text();
