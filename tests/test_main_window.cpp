@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -215,4 +216,17 @@ TEST_F(MainWindowTest, GarbageDataFileStartsWithDefaults) {
     EXPECT_EQ(window->height(), 513);
     EXPECT_TRUE(shown(u"FlatPanel5"_s));
     EXPECT_EQ(text(u"Button1"_s), u"+"_s);
+}
+
+TEST_F(MainWindowTest, EnteringTheSearchPageResetsItOtherPagesLeaveItAlone) {
+    start();
+    auto* pages = find<QTabWidget>(u"PageControl2"_s);
+    auto* searchText = find<QLineEdit>(u"Edit1"_s);
+    searchText->setText(u"凡特睿"_s);
+    for (int page : {1, 3, 4, 0}) {
+        pages->setCurrentIndex(page);
+        EXPECT_EQ(searchText->text(), u"凡特睿"_s) << page;
+    }
+    pages->setCurrentIndex(2);
+    EXPECT_TRUE(searchText->text().isEmpty());
 }
