@@ -75,6 +75,7 @@ void writeData(const QString& dir) {
 
 int child(const QString& mode, const QString& dir, int argc, char** argv) {
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(resources);
     FirstPaint watch;
     if (mode == u"--bare"_s) {
         QWidget window(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/guard.h"
-#include "app/side_tab_style.h"
+#include "app/side_tabs.h"
 #include "app/version.h"
 #include "launch/icon_cache.h"
 #include "launch/launch_page.h"
@@ -136,9 +136,9 @@ void MainWindow::buildHeader() {
 }
 
 void MainWindow::buildPages() {
-    pageControl2_ = child<QTabWidget>(this, u"PageControl2"_s, {5, 72, 215, 377});
-    pageControl2_->setTabPosition(QTabWidget::West);
-    pageControl2_->tabBar()->setStyle(new SideTabStyle({36, 25}, pageControl2_));
+    pageControl2_ = new SideTabs({36, 25}, this);
+    pageControl2_->setObjectName(u"PageControl2"_s);
+    pageControl2_->setGeometry(5, 72, 215, 377);
     QFont tabFont = pageControl2_->font();
     tabFont.setPixelSize(12);
     pageControl2_->tabBar()->setFont(tabFont);
@@ -253,11 +253,14 @@ void MainWindow::buildStatusBar() {
     statusBar_ = child<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
     auto* bar = static_cast<QStatusBar*>(statusBar_);
     bar->setSizeGripEnabled(false);
+    QFont font = bar->font();
+    font.setPixelSize(11);
+    bar->setFont(font);
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel(bar);
         statusPanels_[i]->setObjectName(u"StatusBar1.Panels%1"_s.arg(i));
     }
-    statusPanels_[0]->setFixedWidth(111);
+    statusPanels_[0]->setFixedWidth(96);
     bar->addWidget(statusPanels_[0]);
     bar->addWidget(statusPanels_[1], 1);
 }
