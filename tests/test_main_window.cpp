@@ -31,6 +31,11 @@ TEST_F(MainWindowTest, StartsWithDefaultsWithoutDataFile) {
     EXPECT_FALSE(shown(u"PageControl4"_s));
     EXPECT_EQ(text(u"Label18"_s), u"当前没有文件/程序分组        "_s);
     EXPECT_EQ(text(u"Label32"_s), u"当前没有网页分组       "_s);
+    const QStringList memo = text(u"Memo2"_s).split(u'\n');
+    ASSERT_EQ(memo.size(), 17);
+    EXPECT_EQ(memo[1], u"版本 v1.3"_s);
+    EXPECT_EQ(memo[16], u"六大皮肤任你选择"_s);
+    EXPECT_EQ(text(u"Memo1"_s), text(u"Memo2"_s));
     for (const QString& launch : {u"Button1"_s, u"Button90"_s, u"Button101"_s, u"Button51"_s, u"Button80"_s})
         EXPECT_EQ(text(launch), u"+"_s) << launch.toStdString();
     for (const QString& button : {u"SpeedButton1"_s, u"SpeedButton11"_s, u"SpeedButton100"_s,

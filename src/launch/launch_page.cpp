@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -139,17 +138,14 @@ QWidget* LaunchPage::buildNoGroupPanel() {
     panel->setObjectName(names.panel);
     panel->setGeometry(2, 1, 177, 361);
 
-    auto* memo = new QTextEdit(panel);
+    // The read-only memo: nothing on the panel reacts to the user.
+    auto* memo = new QLabel(noGroupLines().join(u'\n'), panel);
     memo->setObjectName(names.memo);
     memo->setGeometry(8, 8, 161, 241);
-    memo->setReadOnly(true);
-    memo->setPlainText(noGroupLines().join(u'\n'));
-    memo->selectAll();
-    memo->setAlignment(Qt::AlignHCenter);
-    memo->moveCursor(QTextCursor::Start);
-    QPalette palette = memo->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Midlight));
-    memo->setPalette(palette);
+    memo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    memo->setFrameShape(QFrame::StyledPanel);
+    memo->setAutoFillBackground(true);
+    memo->setBackgroundRole(QPalette::Midlight);
 
     label(panel, names.noGroupLabel, names.noGroupText, names.noGroupLeft, 280);
     label(panel, names.clickLabel, u"请单击   "_s, 24, 306);
