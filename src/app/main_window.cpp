@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/designed_child.h"
 #include "app/guard.h"
 #include "app/side_tabs.h"
 #include "app/version.h"
@@ -49,14 +50,6 @@ const std::array<QString, 6> kSkinSquares{u"FlatSpeedButton106"_s, u"FlatSpeedBu
                                           u"FlatSpeedButton108"_s, u"FlatSpeedButton109"_s,
                                           u"FlatSpeedButton152"_s, u"FlatSpeedButton153"_s};
 
-template <typename W>
-W* child(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform)
@@ -76,7 +69,7 @@ MainWindow::MainWindow(Platform& platform)
     buildMenu();
     buildStatusBar();
 
-    captionStrip_ = child<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
+    captionStrip_ = designedChild<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
     auto* strip = static_cast<QLabel*>(captionStrip_);
     strip->setText(kCaptionStripText);
     strip->setAlignment(Qt::AlignCenter);
@@ -105,18 +98,18 @@ MainWindow::MainWindow(Platform& platform)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildHeader() {
-    auto* header = child<QWidget>(this, u"FlatPanel2"_s, {5, 8, 215, 57});
-    auto* logo = child<QLabel>(header, u"FlatImage1"_s, {16, 8, 41, 41});
+    auto* header = designedChild<QWidget>(this, u"FlatPanel2"_s, {5, 8, 215, 57});
+    auto* logo = designedChild<QLabel>(header, u"FlatImage1"_s, {16, 8, 41, 41});
     logo->setPixmap(QPixmap(u":/vantrel.png"_s));
     logo->setScaledContents(true);
 
-    time_ = child<QLabel>(header, u"time"_s, {74, 9, 140, 17});
+    time_ = designedChild<QLabel>(header, u"time"_s, {74, 9, 140, 17});
     time_->setText(u"    "_s);
     QFont clockFont(u"宋体"_s);
     clockFont.setPixelSize(13);
     time_->setFont(clockFont);
 
-    scrollBar1_ = child<QScrollBar>(header, u"ScrollBar1"_s, {72, 32, 129, 9});
+    scrollBar1_ = designedChild<QScrollBar>(header, u"ScrollBar1"_s, {72, 32, 129, 9});
     scrollBar1_->setOrientation(Qt::Horizontal);
     scrollBar1_->setRange(80, 255);
     scrollBar1_->setSingleStep(2);
@@ -125,7 +118,7 @@ void MainWindow::buildHeader() {
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &MainWindow::ScrollBar1Change);
 
     for (int k = 0; k < int(kSkins.size()); ++k) {
-        auto* square = child<QToolButton>(header, kSkinSquares[k], {120 + 16 * k, 45, 9, 9});
+        auto* square = designedChild<QToolButton>(header, kSkinSquares[k], {120 + 16 * k, 45, 9, 9});
         square->setCheckable(true);
         square->setToolTip(kSkins[k].caption);
         const QColor colour = ColorText::displayColor(kSkins[k].square, palette());
@@ -155,11 +148,11 @@ void MainWindow::buildPages() {
     connect(pageControl2_, &QTabWidget::currentChanged, this, &MainWindow::PageControl2Change);
 
     // The anchor below which the "菜单" button opens the menu.
-    child<QWidget>(this, u"FlatSpeedButton126"_s, {1, 158, 25, 25})->hide();
+    designedChild<QWidget>(this, u"FlatSpeedButton126"_s, {1, 158, 25, 25})->hide();
 }
 
 void MainWindow::buildToolbar() {
-    toolbar_ = child<QWidget>(this, u"FlatPanel1"_s, {1, 456, 220, 33});
+    toolbar_ = designedChild<QWidget>(this, u"FlatPanel1"_s, {1, 456, 220, 33});
     const struct {
         QString name, hint, picture;
         int left;
@@ -174,7 +167,7 @@ void MainWindow::buildToolbar() {
         {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188, nullptr},
     };
     for (const auto& b : buttons) {
-        auto* button = child<QToolButton>(toolbar_, b.name, {b.left, 4, 25, 25});
+        auto* button = designedChild<QToolButton>(toolbar_, b.name, {b.left, 4, 25, 25});
         button->setToolTip(b.hint);
         button->setIcon(QIcon(u":/pictures/%1.png"_s.arg(b.picture)));
         button->setAutoRaise(true);
@@ -226,8 +219,8 @@ void MainWindow::buildMenu() {
     connect(add(popupMenu_, u"N3"_s, u"退出"_s), &QAction::triggered, this, &QWidget::close);
 
     // The "菜单" button opens the same menu for desktops without a tray.
-    auto* menuPanel = child<QWidget>(this, u"FlatPanel4"_s, {1, 409, 30, 41});
-    auto* menuButton = child<QToolButton>(menuPanel, u"SpeedButton125"_s, {0, 0, 30, 41});
+    auto* menuPanel = designedChild<QWidget>(this, u"FlatPanel4"_s, {1, 409, 30, 41});
+    auto* menuButton = designedChild<QToolButton>(menuPanel, u"SpeedButton125"_s, {0, 0, 30, 41});
     menuButton->setText(u"菜单"_s);
     menuButton->setIcon(QIcon(u":/pictures/menu.png"_s));
     menuButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -250,7 +243,7 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::buildStatusBar() {
-    statusBar_ = child<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
+    statusBar_ = designedChild<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
     auto* bar = static_cast<QStatusBar*>(statusBar_);
     bar->setSizeGripEnabled(false);
     QFont font = bar->font();

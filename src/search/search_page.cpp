@@ -1,5 +1,6 @@
 #include "search/search_page.h"
 
+#include "app/designed_child.h"
 #include "app/guard.h"
 #include "search/color_picker.h"
 #include "search/search_services.h"
@@ -17,23 +18,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-template <typename W>
-W* child(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-    auto* l = child<QLabel>(parent, name, geometry);
+    auto* l = designedChild<QLabel>(parent, name, geometry);
     l->setText(text);
     return l;
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& text,
                     const QRect& geometry) {
-    auto* b = child<QPushButton>(parent, name, geometry);
+    auto* b = designedChild<QPushButton>(parent, name, geometry);
     b->setText(text);
     return b;
 }
@@ -48,15 +41,15 @@ SearchPage::SearchPage(Platform& platform, QWidget* parent)
 }
 
 void SearchPage::buildSearchBox() {
-    auto* box = child<QGroupBox>(this, u"FlatGroupBox8"_s, {0, 0, 176, 209});
+    auto* box = designedChild<QGroupBox>(this, u"FlatGroupBox8"_s, {0, 0, 176, 209});
     box->setTitle(u"搜索"_s);
     const QList<SearchCategory>& categories = searchCategories();
     for (int row = 0; row < int(rows_.size()); ++row) {
         const int n = row + 1;
         const int top = 18 + 23 * row;
         label(box, u"Label%1"_s.arg(n), categories[row].caption, {4, top, 34, 21});
-        auto* edit = child<QLineEdit>(box, u"Edit%1"_s.arg(n), {38, top, 50, 21});
-        auto* services = child<QComboBox>(box, u"ComboBox%1"_s.arg(n), {90, top, 56, 21});
+        auto* edit = designedChild<QLineEdit>(box, u"Edit%1"_s.arg(n), {38, top, 50, 21});
+        auto* services = designedChild<QComboBox>(box, u"ComboBox%1"_s.arg(n), {90, top, 56, 21});
         for (const SearchService& service : categories[row].services)
             services->addItem(service.item);
         services->setCurrentIndex(-1);
@@ -67,7 +60,7 @@ void SearchPage::buildSearchBox() {
 }
 
 void SearchPage::buildLookups() {
-    auto* notebook = child<QTabWidget>(this, u"PageControl3"_s, {0, 208, 176, 156});
+    auto* notebook = designedChild<QTabWidget>(this, u"PageControl3"_s, {0, 208, 176, 156});
     notebook->setUsesScrollButtons(true);
     notebook->setElideMode(Qt::ElideNone);
 
@@ -90,7 +83,7 @@ void SearchPage::buildLookups() {
         tab = new QWidget;
         tab->setObjectName(l.tab);
         label(tab, l.label, l.caption, {4, 8, 58, 21});
-        auto* edit = child<QLineEdit>(tab, l.edit, {62, 8, 106, 21});
+        auto* edit = designedChild<QLineEdit>(tab, l.edit, {62, 8, 106, 21});
         auto* lookUp = button(tab, l.button, l.buttonCaption, {108, 36, 60, 24});
         connect(lookUp, &QPushButton::clicked, this,
                 [this, edit, &lookup = l.lookup] { LookupClick(*edit, lookup); });
@@ -111,11 +104,11 @@ QWidget* SearchPage::buildColorPicker() {
     for (int bar = 0; bar < int(trackBars_.size()); ++bar) {
         const int top = 4 + 22 * bar;
         label(picker, u"Label%1"_s.arg(14 + bar), captions[bar], {4, top, 12, 20});
-        auto* trackBar = child<QSlider>(picker, u"TrackBar%1"_s.arg(1 + bar), {16, top, 112, 20});
+        auto* trackBar = designedChild<QSlider>(picker, u"TrackBar%1"_s.arg(1 + bar), {16, top, 112, 20});
         trackBar->setOrientation(Qt::Horizontal);
         trackBar->setRange(0, 255);
         trackBar->setPageStep(1);
-        auto* number = child<QLineEdit>(picker, u"Edit%1"_s.arg(13 + bar), {132, top, 36, 20});
+        auto* number = designedChild<QLineEdit>(picker, u"Edit%1"_s.arg(13 + bar), {132, top, 36, 20});
         number->setReadOnly(true);
         number->setText(u"0"_s);
         connect(trackBar, &QSlider::valueChanged, this, [this, bar] { TrackBarChange(bar); });
@@ -123,11 +116,11 @@ QWidget* SearchPage::buildColorPicker() {
         numberEdits_[bar] = number;
     }
     label(picker, u"Label17"_s, u"颜色值   "_s, {4, 72, 48, 21});
-    edit16_ = child<QLineEdit>(picker, u"Edit16"_s, {52, 72, 72, 21});
+    edit16_ = designedChild<QLineEdit>(picker, u"Edit16"_s, {52, 72, 72, 21});
     edit16_->setText(u"#000000"_s);
     auto* ok = button(picker, u"Button33"_s, u"OK"_s, {128, 72, 40, 21});
     connect(ok, &QPushButton::clicked, this, &SearchPage::Button33Click);
-    flatPanel3_ = child<QFrame>(picker, u"FlatPanel3"_s, {4, 98, 164, 24});
+    flatPanel3_ = designedChild<QFrame>(picker, u"FlatPanel3"_s, {4, 98, 164, 24});
     flatPanel3_->setFrameShape(QFrame::Panel);
     flatPanel3_->setAutoFillBackground(true);
     showPreview(ColorText::clBlack);

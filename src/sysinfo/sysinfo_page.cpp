@@ -1,5 +1,7 @@
 #include "sysinfo/sysinfo_page.h"
 
+#include "app/designed_child.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -15,16 +17,8 @@ QGroupBox* box(QWidget* parent, const QString& name, const QString& title, const
     return group;
 }
 
-template <typename W>
-W* named(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* widget = new W(parent);
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 QProgressBar* bar(QWidget* parent, const QString& name, int top) {
-    auto* b = named<QProgressBar>(parent, name, {8, top, 110, 12});
+    auto* b = designedChild<QProgressBar>(parent, name, {8, top, 110, 12});
     b->setRange(0, 100);
     b->setTextVisible(false);
     return b;
@@ -39,12 +33,12 @@ SysInfoPage::SysInfoPage(QWidget* parent) : QWidget(parent) {
     box(this, u"FlatGroupBox4"_s, u"显卡"_s, {2, 180, 176, 40});
     box(this, u"FlatGroupBox3"_s, u"硬盘"_s, {2, 224, 176, 96});
 
-    physicalSize_ = named<QLabel>(memory, u"Label24"_s, {8, 16, 160, 16});
+    physicalSize_ = designedChild<QLabel>(memory, u"Label24"_s, {8, 16, 160, 16});
     physicalBar_ = bar(memory, u"FlatProgressBar1"_s, 34);
-    physicalUsed_ = named<QLabel>(memory, u"Label31"_s, {122, 32, 52, 16});
-    virtualSize_ = named<QLabel>(memory, u"Label30"_s, {8, 50, 160, 16});
+    physicalUsed_ = designedChild<QLabel>(memory, u"Label31"_s, {122, 32, 52, 16});
+    virtualSize_ = designedChild<QLabel>(memory, u"Label30"_s, {8, 50, 160, 16});
     virtualBar_ = bar(memory, u"FlatProgressBar2"_s, 68);
-    virtualUsed_ = named<QLabel>(memory, u"Label35"_s, {122, 66, 52, 16});
+    virtualUsed_ = designedChild<QLabel>(memory, u"Label35"_s, {122, 66, 52, 16});
 }
 
 void SysInfoPage::showMemory(const MemoryReadout& readout) {
