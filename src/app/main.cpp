@@ -4,11 +4,11 @@
 #include "about/update_dialog.h"
 #include "app/main_window.h"
 #include "app/termination.h"
+#include "app/translation.h"
 #include "launch/title_editor.h"
 #include "platform/linux_platform.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QSessionManager>
 #include <QTranslator>
 
@@ -25,8 +25,7 @@ int main(int argc, char* argv[]) {
 
     // The interface is Chinese whatever the system's language, the standard buttons too.
     QTranslator qtTranslation;
-    if (qtTranslation.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslation);
+    installChineseTranslation(qtTranslation);
     QFont font = QApplication::font();
     font.setPixelSize(12);
     QApplication::setFont(font);

@@ -194,7 +194,12 @@ void MainWindow::buildMenu() {
         return menu;
     };
 
-    add(popupMenu_, u"N1"_s, u"显示主界面"_s);
+    // Shows the window again, also after it was minimised: it has no taskbar button.
+    connect(add(popupMenu_, u"N1"_s, u"显示主界面"_s), &QAction::triggered, this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
     QMenu* tools = submenu(u"N11"_s, u"辅助工具"_s);
     add(tools, u"N12"_s, u"记事本"_s);
     add(tools, u"N13"_s, u"清理系统垃圾"_s);
