@@ -2,8 +2,8 @@
 BUILD   := build
 JOBS    := $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n \
-            libgtest-dev libgmock-dev fonts-noto-cjk xdg-utils
+PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n e2fsprogs \
+            libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils
 
 .PHONY: deps configure build run test clean
 
