@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QTextDocument>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -31,7 +33,9 @@ TEST_F(MainWindowTest, StartsWithDefaultsWithoutDataFile) {
     EXPECT_FALSE(shown(u"PageControl4"_s));
     EXPECT_EQ(text(u"Label18"_s), u"当前没有文件/程序分组        "_s);
     EXPECT_EQ(text(u"Label32"_s), u"当前没有网页分组       "_s);
-    const QStringList memo = text(u"Memo2"_s).split(u'\n');
+    QTextDocument shownMemo;
+    shownMemo.setHtml(text(u"Memo2"_s));
+    const QStringList memo = shownMemo.toPlainText().split(QRegularExpression(u"[\n\u2028\u2029]"_s));
     ASSERT_EQ(memo.size(), 17);
     EXPECT_EQ(memo[1], u"版本 v1.3"_s);
     EXPECT_EQ(memo[16], u"六大皮肤任你选择"_s);

@@ -106,7 +106,7 @@ void MainWindow::buildHeader() {
     time_ = designedChild<QLabel>(header, u"time"_s, {74, 9, 140, 17});
     time_->setText(u"    "_s);
     QFont clockFont(u"宋体"_s);
-    clockFont.setPixelSize(13);
+    clockFont.setPixelSize(12);
     time_->setFont(clockFont);
 
     scrollBar1_ = designedChild<QScrollBar>(header, u"ScrollBar1"_s, {72, 32, 129, 9});

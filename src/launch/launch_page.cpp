@@ -139,13 +139,18 @@ QWidget* LaunchPage::buildNoGroupPanel() {
     panel->setGeometry(2, 1, 177, 361);
 
     // The read-only memo: nothing on the panel reacts to the user.
-    auto* memo = new QLabel(noGroupLines().join(u'\n'), panel);
+    auto* memo = new QLabel(panel);
+    // Seventeen lines at a fixed line height, so that all of them fit the memo's box.
+    memo->setText(u"<p style=\"line-height:85%\">%1</p>"_s.arg(noGroupLines().join(u"<br>"_s)));
     memo->setObjectName(names.memo);
     memo->setGeometry(8, 8, 161, 241);
     memo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     memo->setFrameShape(QFrame::StyledPanel);
     memo->setAutoFillBackground(true);
     memo->setBackgroundRole(QPalette::Midlight);
+    QFont small = memo->font();
+    small.setPixelSize(11);
+    memo->setFont(small);
 
     label(panel, names.noGroupLabel, names.noGroupText, names.noGroupLeft, 280);
     label(panel, names.clickLabel, u"请单击   "_s, 24, 306);
