@@ -69,8 +69,8 @@ MainWindow::MainWindow(Platform& platform)
     buildMenu();
     buildStatusBar();
 
-    captionStrip_ = designedChild<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
-    auto* strip = static_cast<QLabel*>(captionStrip_);
+    auto* strip = designedChild<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
+    captionStrip_ = strip;
     strip->setText(kCaptionStripText);
     strip->setAlignment(Qt::AlignCenter);
     strip->setStyleSheet(u"color: navy;"_s);
@@ -248,8 +248,8 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::buildStatusBar() {
-    statusBar_ = designedChild<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
-    auto* bar = static_cast<QStatusBar*>(statusBar_);
+    auto* bar = designedChild<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
+    statusBar_ = bar;
     bar->setSizeGripEnabled(false);
     QFont font = bar->font();
     font.setPixelSize(11);
