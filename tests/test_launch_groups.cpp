@@ -331,3 +331,25 @@ TEST_F(LaunchGroupsTest, DropsFillOnlyEmptySlots) {
     click(u"Button101"_s);
     EXPECT_EQ(fake.shell.calls.at(1).target, u"https://www.example.com/x"_s);
 }
+
+TEST(ColorGrid, OffersTheSixteenColoursInOrder) {
+    // Red, green, blue of each cell, and the colour text a caption in it is saved as.
+    const struct {
+        int r, g, b;
+        QString text;
+    } cells[] = {
+        {0, 0, 0, u"clBlack"_s},        {64, 0, 0, u"$00000040"_s},   {128, 0, 0, u"clMaroon"_s},
+        {128, 64, 64, u"$00404080"_s},  {255, 0, 0, u"clRed"_s},      {255, 128, 128, u"$008080FF"_s},
+        {128, 128, 0, u"clOlive"_s},    {128, 64, 0, u"$00004080"_s}, {255, 128, 0, u"$000080FF"_s},
+        {255, 128, 64, u"$004080FF"_s}, {255, 255, 0, u"clYellow"_s}, {255, 255, 128, u"$0080FFFF"_s},
+        {128, 128, 64, u"$00408080"_s}, {0, 64, 0, u"$00004000"_s},   {0, 128, 0, u"clGreen"_s},
+        {0, 255, 0, u"clLime"_s},
+    };
+    ASSERT_EQ(ColorGrid::kCells.size(), std::size(cells));
+    for (size_t i = 0; i < std::size(cells); ++i) {
+        SCOPED_TRACE(i + 1);
+        const QColor shown = ColorText::displayColor(ColorGrid::kCells[i], QPalette());
+        EXPECT_EQ(shown, QColor(cells[i].r, cells[i].g, cells[i].b));
+        EXPECT_EQ(ColorText::fromColor(ColorGrid::kCells[i]), cells[i].text);
+    }
+}

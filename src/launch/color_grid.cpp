@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr ColorValue rgb(int r, int g, int b) { return ColorValue(r | g << 8 | b << 16); }
+using ColorText::rgb;
+
 constexpr int kCaptionHeight = 18;
 
 } // namespace

@@ -8,9 +8,6 @@
 // "#" and two upper-case hex digits each for red, green and blue (0 to 255).
 QString RgbHexText(int red, int green, int blue);
 
-// The colour value 0x00BBGGRR of the three components.
-ColorValue rgbColor(int red, int green, int blue);
-
 // Component 0 (red), 1 (green) or 2 (blue) of a colour value.
 int rgbComponent(ColorValue value, int index);
 

@@ -168,7 +168,7 @@ void SearchPage::TrackBarChange(int bar) {
     const int green = trackBars_[1]->value();
     const int blue = trackBars_[2]->value();
     edit16_->setText(RgbHexText(red, green, blue));
-    showPreview(rgbColor(red, green, blue));
+    showPreview(ColorText::rgb(red, green, blue));
 }
 
 void SearchPage::Button33Click() {

@@ -14,10 +14,6 @@ constexpr ColorValue kSystemBase = 0xFF000000;
 constexpr ColorValue clNone = 0x1FFFFFFF;
 constexpr ColorValue clDefault = 0x20000000;
 
-constexpr ColorValue rgb(quint32 red, quint32 green, quint32 blue) {
-    return red | green << 8 | blue << 16;
-}
-
 struct Named {
     ColorValue value;
     const char16_t* name;
@@ -146,7 +142,7 @@ QColor displayColor(ColorValue value, const QPalette& palette) {
 }
 
 ColorValue fromQColor(const QColor& color) {
-    return rgb(quint32(color.red()), quint32(color.green()), quint32(color.blue()));
+    return rgb(color.red(), color.green(), color.blue());
 }
 
 } // namespace ColorText

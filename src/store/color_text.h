@@ -12,6 +12,11 @@ using ColorValue = quint32;
 
 namespace ColorText {
 
+// The plain colour value 0x00BBGGRR of three components 0..255.
+constexpr ColorValue rgb(int red, int green, int blue) {
+    return ColorValue(red) | ColorValue(green) << 8 | ColorValue(blue) << 16;
+}
+
 inline constexpr ColorValue clBlack = 0x00000000;
 inline constexpr ColorValue clWindowText = 0xFF000008;
 

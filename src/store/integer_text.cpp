@@ -42,7 +42,11 @@ std::optional<qint32> parseInteger(QStringView text) {
     return qint32(negative ? -magnitude : magnitude);
 }
 
+AppError notAnInteger(const QString& text) {
+    return AppError(u"'%1' is not a valid integer value"_s.arg(text));
+}
+
 qint32 toInteger(const QString& text) {
     if (const auto value = parseInteger(text)) return *value;
-    throw AppError(u"'%1' is not a valid integer value"_s.arg(text));
+    throw notAnInteger(text);
 }
