@@ -1,5 +1,5 @@
 // ColorText: colour values to text and back, and how values look on this desktop.
-#include "store/color_text.h"
+#include "core/color_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The 312 keys of data.ini: what a first save writes, what loading makes of a file, and
 // that a refused save leaves the file as it was.
 
-#include "app/app_error.h"
+#include "core/app_error.h"
 #include "store/data_file.h"
 #include "support/fixtures.h"
 

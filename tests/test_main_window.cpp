@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, StatusTickShowsMemoryClockAndRunningTime) {
 
 TEST_F(MainWindowTest, ClosingSavesAndEnds) {
     start("[set]\r\ntoumingdu=100\r\n[t3]\r\nextra=kept\r\n");
-    QSignalSpy closed(window.get(), &MainWindow::closed);
+    QSignalSpy closed(window, &MainWindow::closed);
     find<QScrollBar>(u"ScrollBar1"_s)->setValue(140);
     EXPECT_EQ(opacity(), 140);
     find<QAction>(u"N3"_s)->trigger();
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, ClosingSavesAndEnds) {
 TEST_F(MainWindowTest, RefusedWriteShowsTheErrorAndKeepsTheWindowOpen) {
     const QByteArray before = "[set]\r\ntoumingdu=100\r\n";
     start(before);
-    QSignalSpy closed(window.get(), &MainWindow::closed);
+    QSignalSpy closed(window, &MainWindow::closed);
     window->show();
     {
         const WriteProtected readOnly(dataPath());
@@ -210,8 +210,8 @@ TEST_F(MainWindowTest, RefusedWriteShowsTheErrorAndKeepsTheWindowOpen) {
 
 TEST_F(MainWindowTest, TerminationSignalSavesLikeAClose) {
     start();
-    closeOnTermination(window.get());
-    QSignalSpy closed(window.get(), &MainWindow::closed);
+    closeOnTermination(window);
+    QSignalSpy closed(window, &MainWindow::closed);
     std::raise(SIGTERM);
     for (int i = 0; i < 100 && closed.isEmpty(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(closed.size(), 1);

@@ -1,7 +1,7 @@
 // The "查/搜" page driven through its controls: searches, lookups, the page-entry reset and
 // the colour picker, with the shell and the boxes recorded by the fakes.
 #include "search/search_page.h"
-#include "store/color_text.h"
+#include "core/color_text.h"
 #include "support/fakes.h"
 
 #include <QComboBox>

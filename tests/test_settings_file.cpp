@@ -1,6 +1,6 @@
 // SettingsFile (the INI data file) and the integer text it is read with.
-#include "app/app_error.h"
-#include "store/integer_text.h"
+#include "core/app_error.h"
+#include "core/integer_text.h"
 #include "store/settings_file.h"
 #include "support/fixtures.h"
 

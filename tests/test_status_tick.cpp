@@ -1,6 +1,7 @@
 // The arithmetic of the fade-in and of the once-a-second status tick.
 
 #include "app/status_tick.h"
+#include "sysinfo/memory_readout.h"
 
 #include <gtest/gtest.h>
 

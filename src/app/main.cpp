@@ -1,11 +1,8 @@
 // Vantrel's entry: the application, the main window, the three dialogs, the event loop.
 
-#include "about/about_dialog.h"
-#include "about/update_dialog.h"
-#include "app/main_window.h"
 #include "app/termination.h"
 #include "app/translation.h"
-#include "launch/title_editor.h"
+#include "app/windows.h"
 #include "platform/linux_platform.h"
 
 #include <QApplication>
@@ -32,12 +29,9 @@ int main(int argc, char* argv[]) {
 
     LinuxPlatform desktop;
     Platform platform = desktop.bundle();
-    MainWindow window(platform);
-    AboutDialog about;
-    TitleEditor titleEditor(platform.dialogs);
-    UpdateDialog update;
+    Windows windows(platform);
+    MainWindow& window = windows.main;
 
-    window.attachTitleEditor(titleEditor);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     // The desktop session is ending: keep what was entered, as a close would.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

@@ -1,16 +1,15 @@
 #include "app/main_window.h"
 
-#include "app/designed_child.h"
-#include "app/guard.h"
-#include "app/side_tabs.h"
-#include "app/version.h"
-#include "launch/icon_cache.h"
+#include "app/skins.h"
+#include "core/guard.h"
+#include "core/version.h"
 #include "launch/launch_page.h"
-#include "launch/title_editor.h"
 #include "search/search_page.h"
 #include "store/data_file.h"
 #include "sysinfo/sysinfo_page.h"
 #include "tools/tools_page.h"
+#include "ui/designed_child.h"
+#include "ui/side_tabs.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -32,23 +31,6 @@ constexpr int kClientWidth = 224;
 constexpr int kStatusHeight = 19;
 
 const QString kCaptionStripText = u"凡特睿(Vantrel) "_s + kVersion;
-
-// The six skins as the menu and the header's squares offer them.
-struct Skin {
-    QString caption;
-    ColorValue square;
-};
-const std::array<Skin, 6> kSkins{{
-    {u"橙色旋风"_s, 23221},
-    {u"黑酷风格"_s, 0x000000},
-    {u"黑色诱惑"_s, 0xFF000003},  // the desktop's inactive-caption colour
-    {u"灰白机器"_s, 0x808080},
-    {u"蓝色水晶"_s, 0xFF0000},
-    {u"银色品位"_s, 0xC0C0C0},
-}};
-const std::array<QString, 6> kSkinSquares{u"FlatSpeedButton106"_s, u"FlatSpeedButton107"_s,
-                                          u"FlatSpeedButton108"_s, u"FlatSpeedButton109"_s,
-                                          u"FlatSpeedButton152"_s, u"FlatSpeedButton153"_s};
 
 } // namespace
 
@@ -86,12 +68,6 @@ MainWindow::MainWindow(Platform& platform)
     kaitexiao_->setInterval(1);
     kaitexiao_->setTimerType(Qt::PreciseTimer);
     connect(kaitexiao_, &QTimer::timeout, this, &MainWindow::kaitexiaoTimer);
-    for (const QString& name : {u"shutdown"_s, u"tishi"_s}) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(name);
-        timer->setInterval(1000);
-    }
-
     FormCreate();
 }
 
@@ -111,17 +87,17 @@ void MainWindow::buildHeader() {
 
     scrollBar1_ = designedChild<QScrollBar>(header, u"ScrollBar1"_s, {72, 32, 129, 9});
     scrollBar1_->setOrientation(Qt::Horizontal);
-    scrollBar1_->setRange(80, 255);
+    scrollBar1_->setRange(kMinOpacity, kMaxOpacity);
     scrollBar1_->setSingleStep(2);
     scrollBar1_->setValue(255);
     scrollBar1_->setToolTip(u"透明度"_s);
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &MainWindow::ScrollBar1Change);
 
-    for (int k = 0; k < int(kSkins.size()); ++k) {
-        auto* square = designedChild<QToolButton>(header, kSkinSquares[k], {120 + 16 * k, 45, 9, 9});
+    for (int k = 0; k < int(skins().size()); ++k) {
+        auto* square = designedChild<QToolButton>(header, skins()[k].square, {120 + 16 * k, 45, 9, 9});
         square->setCheckable(true);
-        square->setToolTip(kSkins[k].caption);
-        const QColor colour = ColorText::displayColor(kSkins[k].square, palette());
+        square->setToolTip(skins()[k].caption);
+        const QColor colour = ColorText::displayColor(skins()[k].colour, palette());
         square->setStyleSheet(u"QToolButton { background: %1; border: 1px solid gray; }"
                               u"QToolButton:checked { background: red; }"_s.arg(colour.name()));
         skinButtons_ << square;
@@ -138,13 +114,13 @@ void MainWindow::buildPages() {
 
     programPage_ = new LaunchPage(GroupKind::Program, platform_, model_, pageControl2_);
     webPage_ = new LaunchPage(GroupKind::Web, platform_, model_, pageControl2_);
-    searchPage_ = new SearchPage(platform_, pageControl2_);
-    sysInfoPage_ = new SysInfoPage(pageControl2_);
+    sysInfoPage_ = new SysInfoPage(platform_, pageControl2_);
     pageControl2_->addTab(programPage_, u"软件"_s);
     pageControl2_->addTab(webPage_, u"网页"_s);
-    pageControl2_->addTab(searchPage_, u"查/搜"_s);
-    pageControl2_->addTab(new ToolsPage(pageControl2_), u"辅助"_s);
+    pageControl2_->addTab(new SearchPage(platform_, pageControl2_), u"查/搜"_s);
+    pageControl2_->addTab(new ToolsPage(platform_, pageControl2_), u"辅助"_s);
     pageControl2_->addTab(sysInfoPage_, u"配置"_s);
+    connect(programPage_, &LaunchPage::editRequested, this, &MainWindow::emitEditRequest);
     connect(pageControl2_, &QTabWidget::currentChanged, this, &MainWindow::PageControl2Change);
 
     // The anchor below which the "菜单" button opens the menu.
@@ -157,14 +133,15 @@ void MainWindow::buildToolbar() {
         QString name, hint, picture;
         int left;
         void (LaunchPage::*groupAction)();
+        void (MainWindow::*request)();
     } buttons[] = {
-        {u"SpeedButton101"_s, u"添加分组"_s, u"group_add"_s, 7, &LaunchPage::addGroup},
-        {u"SpeedButton102"_s, u"删除分组"_s, u"group_delete"_s, 37, &LaunchPage::deleteGroup},
-        {u"SpeedButton103"_s, u"修改标题"_s, u"group_rename"_s, 68, &LaunchPage::renameGroup},
-        {u"SpeedButton123"_s, u"备份数据"_s, u"backup"_s, 98, nullptr},
-        {u"SpeedButton124"_s, u"还原数据"_s, u"restore"_s, 128, nullptr},
-        {u"SpeedButton104"_s, u"版本更新"_s, u"update"_s, 158, nullptr},
-        {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188, nullptr},
+        {u"SpeedButton101"_s, u"添加分组"_s, u"group_add"_s, 7, &LaunchPage::addGroup, nullptr},
+        {u"SpeedButton102"_s, u"删除分组"_s, u"group_delete"_s, 37, &LaunchPage::deleteGroup, nullptr},
+        {u"SpeedButton103"_s, u"修改标题"_s, u"group_rename"_s, 68, &LaunchPage::renameGroup, nullptr},
+        {u"SpeedButton123"_s, u"备份数据"_s, u"backup"_s, 98, nullptr, &MainWindow::backupRequested},
+        {u"SpeedButton124"_s, u"还原数据"_s, u"restore"_s, 128, nullptr, &MainWindow::restoreRequested},
+        {u"SpeedButton104"_s, u"版本更新"_s, u"update"_s, 158, nullptr, &MainWindow::updateRequested},
+        {u"SpeedButton105"_s, u"关于"_s, u"about"_s, 188, nullptr, &MainWindow::aboutRequested},
     };
     for (const auto& b : buttons) {
         auto* button = designedChild<QToolButton>(toolbar_, b.name, {b.left, 4, 25, 25});
@@ -176,6 +153,8 @@ void MainWindow::buildToolbar() {
             connect(button, &QToolButton::clicked, this, [this, action = b.groupAction] {
                 if (LaunchPage* page = openLaunchPage()) (page->*action)();
             });
+        else
+            connect(button, &QToolButton::clicked, this, b.request);
     }
 }
 
@@ -209,17 +188,17 @@ void MainWindow::buildMenu() {
     add(display, u"N7"_s, u"工具栏"_s, true);
     add(display, u"N8"_s, u"编辑按钮"_s, true);
     add(display, u"N10"_s, u"删除按钮"_s, true);
-    QMenu* skins = submenu(u"N15"_s, u"皮肤风格"_s);
-    for (int k = 0; k < int(kSkins.size()); ++k)
-        add(skins, u"N_%1"_s.arg(k), kSkins[k].caption, true);
-    skins->setToolTipsVisible(true);
+    QMenu* skinMenu = submenu(u"N15"_s, u"皮肤风格"_s);
+    for (int k = 0; k < int(skins().size()); ++k)
+        add(skinMenu, u"N_%1"_s.arg(k), skins()[k].caption, true);
+    skinMenu->setToolTipsVisible(true);
     action(u"N_5"_s)->setToolTip(u"仿古风格"_s);
     popupMenu_->addSeparator()->setObjectName(u"N17"_s);
     add(popupMenu_, u"N6"_s, u"自动隐藏"_s, true);
-    add(popupMenu_, u"N4"_s, u"备份数据"_s);
-    add(popupMenu_, u"N5"_s, u"还原数据"_s);
-    add(popupMenu_, u"N18"_s, u"版本更新"_s);
-    add(popupMenu_, u"N2"_s, u"关于"_s);
+    connect(add(popupMenu_, u"N4"_s, u"备份数据"_s), &QAction::triggered, this, &MainWindow::backupRequested);
+    connect(add(popupMenu_, u"N5"_s, u"还原数据"_s), &QAction::triggered, this, &MainWindow::restoreRequested);
+    connect(add(popupMenu_, u"N18"_s, u"版本更新"_s), &QAction::triggered, this, &MainWindow::updateRequested);
+    connect(add(popupMenu_, u"N2"_s, u"关于"_s), &QAction::triggered, this, &MainWindow::aboutRequested);
     popupMenu_->addSeparator()->setObjectName(u"N16"_s);
     connect(add(popupMenu_, u"N3"_s, u"退出"_s), &QAction::triggered, this, &QWidget::close);
 
@@ -277,7 +256,8 @@ void MainWindow::FormCreate() {
 
     loadData(file_, settings_, model_);
 
-    scrollBar1_->setValue(settings_.toumingdu);
+    // Only a position the slider does not already show reports a change, which stores it back.
+    scrollBar1_->setValue(clampOpacity(settings_.toumingdu));
 
     const bool autoHide = settings_.yincang == 1;
     action(u"N6"_s)->setChecked(autoHide);
@@ -288,20 +268,13 @@ void MainWindow::FormCreate() {
     action(u"N8"_s)->setChecked(settings_.xianshi_bianji == 1);
     action(u"N10"_s)->setChecked(settings_.xianshi_shanchu == 1);
 
-    if (settings_.skin >= 0 && settings_.skin < int(kSkins.size())) {
-        action(u"N_%1"_s.arg(settings_.skin))->setChecked(true);
-        skinButtons_[settings_.skin]->setChecked(true);
+    if (const auto skin = skinIndex(settings_.skin)) {
+        action(u"N_%1"_s.arg(*skin))->setChecked(true);
+        skinButtons_[*skin]->setChecked(true);
     }
 
     applyLoadedState(model_, settings_);
-    const QString appDir = platform_.paths.appDir();
-    for (int g = 1; g <= groupCount(GroupKind::Program); ++g)
-        for (int n = 1; n <= kSlotsPerGroup; ++n) {
-            const LaunchSlot& slot = model_.group(GroupKind::Program, g).slots[n - 1];
-            // An icon that cannot be written leaves the slot's picture empty.
-            if (slot.now != 0 && captureIcon(platform_.icons, slot.path, IconPath(appDir, g, n)))
-                programPage_->loadIcon(g, n);
-        }
+    programPage_->captureIcons();
     programPage_->showGroups();
     webPage_->showGroups();
 }
@@ -331,7 +304,7 @@ void MainWindow::kaitexiaoTimer() {
 }
 
 void MainWindow::Timer1Timer() {
-    sysInfoPage_->showMemory(memoryReadout(platform_.memory.status(), QLocale::system()));
+    sysInfoPage_->showMemory(platform_.memory.status());
     time_->setText(clockText(platform_.clock.now(), QLocale::system()));
     if (uptime_.tick()) platform_.memory.trimWorkingSet();
     statusPanels_[1]->setText(uptime_.text());
@@ -343,24 +316,21 @@ void MainWindow::ScrollBar1Change(int position) {
 }
 
 void MainWindow::PageControl2Change(int index) {
-    if (index == 2) searchPage_->PageEntryReset();
+    static_cast<Page*>(pageControl2_->widget(index))->entered();
 }
 
 LaunchPage* MainWindow::openLaunchPage() const {
-    switch (pageControl2_->currentIndex()) {
-    case 0: return programPage_;
-    case 1: return webPage_;
-    default: return nullptr;
-    }
+    return dynamic_cast<LaunchPage*>(pageControl2_->currentWidget());
 }
 
-void MainWindow::attachTitleEditor(TitleEditor& editor) {
-    connect(programPage_, &LaunchPage::editRequested, &editor, [this, &editor](int g, int n) {
-        const SlotDisplay& shown = model_.group(GroupKind::Program, g).display[n - 1];
-        editor.edit(SlotKey(g, n), shown.caption, shown.captionColor,
-                    IconPath(platform_.paths.appDir(), g, n));
-    });
-    connect(&editor, &TitleEditor::titleChosen, programPage_, &LaunchPage::setTitle);
+void MainWindow::emitEditRequest(int g, int n) {
+    const SlotDisplay& shown = model_.group(GroupKind::Program, g).display[n - 1];
+    Q_EMIT titleEditRequested(SlotKey(g, n), shown.caption, shown.captionColor,
+                              IconPath(platform_.paths.appDir(), g, n));
+}
+
+void MainWindow::setTitle(int group, int slot, const QString& caption, ColorValue colour) {
+    programPage_->setTitle(group, slot, caption, colour);
 }
 
 bool MainWindow::FormClose() {

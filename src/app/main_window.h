@@ -5,7 +5,7 @@
 
 #include "app/status_tick.h"
 #include "launch/launch_model.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 #include "store/settings_file.h"
 
 #include <QWidget>
@@ -19,9 +19,7 @@ class QSystemTrayIcon;
 class QTabWidget;
 class QTimer;
 class QToolButton;
-class SearchPage;
 class SysInfoPage;
-class TitleEditor;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -33,12 +31,20 @@ public:
     // False when the file could not be written; the error box has then been shown.
     bool FormClose();
 
-    // The title editor opens from the program slots' edit buttons and writes back to them.
-    void attachTitleEditor(TitleEditor& editor);
+    // The title editor's result for a program slot: its launch button takes it.
+    void setTitle(int group, int slot, const QString& caption, ColorValue colour);
 
 Q_SIGNALS:
     // The window has closed for good; the program ends.
     void closed();
+    // A program slot's edit button: the title editor opens on what the slot shows.
+    void titleEditRequested(const QString& slotKey, const QString& caption, ColorValue colour,
+                            const QString& iconFile);
+    // The toolbar and the menu ask for these; app/windows.cpp answers them.
+    void aboutRequested();
+    void updateRequested();
+    void backupRequested();
+    void restoreRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +58,7 @@ private:
     void PageControl2Change(int index);
     // The launch page of the open main page, if it is "软件" or "网页".
     LaunchPage* openLaunchPage() const;
+    void emitEditRequest(int group, int slot);
 
     void buildHeader();
     void buildPages();
@@ -78,7 +85,6 @@ private:
     QTabWidget* pageControl2_ = nullptr;
     LaunchPage* programPage_ = nullptr;
     LaunchPage* webPage_ = nullptr;
-    SearchPage* searchPage_ = nullptr;
     SysInfoPage* sysInfoPage_ = nullptr;
     QWidget* toolbar_ = nullptr;
     QWidget* captionStrip_ = nullptr;

@@ -1,22 +1,10 @@
 #pragma once
 // The arithmetic of the window's once-a-second status tick and of its fade-in.
 
-#include "platform/ports.h"
-
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <optional>
-
-// The memory rows of the "配置" page.
-struct MemoryReadout {
-    QString physicalSize;   // "物理<MB>MB    "
-    QString virtualSize;    // "虚拟<MB>MB    "
-    int physicalBar = 0;    // used share, rounded half to even
-    int virtualBar = 0;
-    QString physicalUsed;   // used share with two decimals and "%"
-    QString virtualUsed;
-};
-MemoryReadout memoryReadout(const MemoryStatus& status, const QLocale& locale);
 
 // The clock label: short date, a space, the long time; the time is left out at midnight.
 QString clockText(const QDateTime& now, const QLocale& locale);
@@ -46,3 +34,8 @@ struct FadeIn {
 // A window opacity from a stored value: the slider keeps it within 80..255, a value
 // beyond 255 that only a hand-edited file can hold shows opaque.
 inline int windowAlpha(qint32 value) { return value > 255 ? 255 : value & 0xFF; }
+
+// The transparency slider's range: a stored opacity below it is raised to its floor.
+inline constexpr int kMinOpacity = 80;
+inline constexpr int kMaxOpacity = 255;
+inline int clampOpacity(qint32 value) { return qBound(kMinOpacity, value, kMaxOpacity); }

@@ -3,7 +3,7 @@
 // the value; the cell holding the value is drawn marked. The value may also be a colour
 // outside the sixteen, which then passes through unchanged.
 
-#include "store/color_text.h"
+#include "core/color_text.h"
 
 #include <QWidget>
 #include <array>

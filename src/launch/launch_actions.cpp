@@ -1,6 +1,6 @@
 #include "launch/launch_actions.h"
 
-#include "app/app_error.h"
+#include "core/app_error.h"
 #include "launch/icon_cache.h"
 
 #include <QFileInfo>

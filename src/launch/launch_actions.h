@@ -4,7 +4,7 @@
 // slots show; the page then puts that on its controls.
 
 #include "launch/launch_model.h"
-#include "platform/ports.h"
+#include "core/ports.h"
 
 class LaunchActions {
 public:

@@ -2,7 +2,8 @@
 // The fixed grid of launch slots: five program groups and three web groups of ten slots,
 // what each slot holds, and what its controls show.
 
-#include "store/color_text.h"
+#include "core/app_settings.h"
+#include "core/color_text.h"
 
 #include <QString>
 #include <array>
@@ -42,16 +43,6 @@ struct LaunchGroup {
     QString defaultTitle() const;
     // The tab's caption: the title while the group is shown, its default title otherwise.
     QString tabCaption() const { return show == 1 ? name : defaultTitle(); }
-};
-
-// The six values of section "set".
-struct AppSettings {
-    qint32 toumingdu = 255;
-    qint32 yincang = 0;
-    qint32 xianshi_gongjulan = 1;
-    qint32 xianshi_bianji = 1;
-    qint32 xianshi_shanchu = 1;
-    qint32 skin = 1;
 };
 
 class LaunchModel {

@@ -1,7 +1,9 @@
 #include "launch/launch_page.h"
 
-#include "app/guard.h"
-#include "app/version.h"
+#include "core/guard.h"
+#include "core/version.h"
+#include "launch/icon_cache.h"
+#include "ui/designed_child.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -60,18 +62,10 @@ const QStringList& noGroupLines() {
     return lines;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->move(left, top);
-    l->adjustSize();
-    return l;
-}
-
 } // namespace
 
 LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, QWidget* parent)
-    : QWidget(parent), kind_(kind), platform_(platform), model_(model),
+    : Page(parent), kind_(kind), platform_(platform), model_(model),
       actions_(platform, model, parent->window()) {
     const KindNames& names = namesOf(kind);
     setObjectName(names.page);
@@ -152,14 +146,14 @@ QWidget* LaunchPage::buildNoGroupPanel() {
     small.setPixelSize(11);
     memo->setFont(small);
 
-    label(panel, names.noGroupLabel, names.noGroupText, names.noGroupLeft, 280);
-    label(panel, names.clickLabel, u"请单击   "_s, 24, 306);
+    designedText<QLabel>(panel, names.noGroupLabel, names.noGroupText, {names.noGroupLeft, 280, 0, 0});
+    designedText<QLabel>(panel, names.clickLabel, u"请单击   "_s, {24, 306, 0, 0});
     auto* image = new QLabel(panel);
     image->setObjectName(names.addImage);
     image->setGeometry(72, 304, 17, 17);
     image->setScaledContents(true);
     image->setPixmap(QPixmap(u":/pictures/group_add.png"_s));
-    label(panel, names.addLabel, u"添加分组    "_s, 96, 306);
+    designedText<QLabel>(panel, names.addLabel, u"添加分组    "_s, {96, 306, 0, 0});
     panel->hide();
     return panel;
 }
@@ -257,4 +251,9 @@ bool LaunchPage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     return QWidget::eventFilter(watched, event);
+}
+
+void LaunchPage::captureIcons() {
+    for (const SlotRef& slot : captureProgramIcons(platform_.icons, model_, platform_.paths.appDir()))
+        loadIcon(slot.group, slot.slot);
 }

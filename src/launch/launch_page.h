@@ -4,9 +4,9 @@
 
 #include "launch/launch_actions.h"
 #include "launch/launch_model.h"
-#include "platform/ports.h"
+#include "core/ports.h"
+#include "ui/page.h"
 
-#include <QWidget>
 #include <array>
 #include <functional>
 
@@ -16,10 +16,11 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
-class LaunchPage : public QWidget {
+class LaunchPage : public Page {
     Q_OBJECT
 public:
     LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, QWidget* parent);
+    void entered() override {}
 
     // Puts the model's groups and slots on the controls: tab visibility and captions, the
     // no-group panel, every slot's caption, colour and buttons.
@@ -27,6 +28,8 @@ public:
     void showSlot(int group, int slot);
     // Loads a program slot's picture from its icon file.
     void loadIcon(int group, int slot);
+    // Captures afresh the icon of every occupied program slot and shows it.
+    void captureIcons();
 
     // The toolbar's group buttons, acting on this page's kind of group.
     void addGroup();

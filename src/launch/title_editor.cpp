@@ -1,7 +1,7 @@
 #include "launch/title_editor.h"
 
+#include "core/app_error.h"
 #include "launch/color_grid.h"
-#include "launch/launch_model.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,10 +9,9 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TitleEditor::TitleEditor(Dialogs& dialogs)
+TitleEditor::TitleEditor()
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      dialogs_(dialogs) {
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(u"TForm3"_s);
     setWindowTitle(u"编辑"_s);
     setFixedSize(305, 138);
@@ -30,10 +29,6 @@ TitleEditor::TitleEditor(Dialogs& dialogs)
     grid_ = new ColorGrid(u"标题颜色"_s, this);
     grid_->setObjectName(u"bsSkinColorGrid1"_s);
     grid_->setGeometry(8, 48, 289, 49);
-    key_ = new QLabel(this);
-    key_->setObjectName(u"Label1"_s);
-    key_->move(91, 104);
-    key_->hide();
     auto* ok = new QPushButton(u"确定"_s, this);
     ok->setObjectName(u"Button1"_s);
     ok->setGeometry(216, 104, 81, 25);
@@ -44,16 +39,16 @@ void TitleEditor::edit(const QString& slotKey, const QString& caption, ColorValu
                        const QString& iconFile) {
     show();
     raise();
-    key_->setText(slotKey);
+    key_ = slotKey;
     edit_->setText(caption);
     grid_->setValue(colour);
     const QPixmap icon(iconFile);
     image_->setPixmap(icon);
-    if (icon.isNull()) dialogs_.errorBox(this, u"Cannot open file \"%1\""_s.arg(iconFile));
+    if (icon.isNull()) throw AppError(u"Cannot open file \"%1\""_s.arg(iconFile));
 }
 
 void TitleEditor::Button1Click() {
-    if (const auto slot = findSlotKey(key_->text()))
+    if (const auto slot = findSlotKey(key_))
         Q_EMIT titleChosen(slot->group, slot->slot, edit_->text(), grid_->value());
     hide();
 }

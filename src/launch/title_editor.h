@@ -3,8 +3,8 @@
 // modal; created hidden at start and kept for the whole run. The close box hides it and
 // changes nothing.
 
-#include "platform/ports.h"
-#include "store/color_text.h"
+#include "core/color_text.h"
+#include "launch/launch_model.h"
 
 #include <QDialog>
 
@@ -15,10 +15,11 @@ class QLineEdit;
 class TitleEditor : public QDialog {
     Q_OBJECT
 public:
-    explicit TitleEditor(Dialogs& dialogs);
+    TitleEditor();
 
     // Shows the editor for the slot with this key, starting from what its launch button
-    // shows. Another slot's edit button takes the open editor over.
+    // shows. Another slot's edit button takes the open editor over. Raises AppError
+    // ("Cannot open file ...") when the icon file cannot be read; the editor still works.
     void edit(const QString& slotKey, const QString& caption, ColorValue colour, const QString& iconFile);
 
 Q_SIGNALS:
@@ -28,9 +29,8 @@ Q_SIGNALS:
 private:
     void Button1Click();
 
-    Dialogs& dialogs_;
     QLabel* image_;
     QLineEdit* edit_;
     ColorGrid* grid_;
-    QLabel* key_;
+    QString key_;   // the slot being edited, as SlotKey names it
 };

@@ -3,20 +3,13 @@
 #include "platform/desktop_entry.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMessageBox>
 
-#include <malloc.h>
-
 using namespace Qt::Literals::StringLiterals;
-
-QString ApplicationPaths::appDir() const {
-    return QCoreApplication::applicationDirPath() + u'/';
-}
 
 namespace {
 
@@ -69,21 +62,3 @@ QImage DesktopIconSource::largeIcon(const QString& path) {
     if (icon.isNull()) return {};
     return icon.pixmap(QSize(32, 32), 1.0).toImage();
 }
-
-MemoryStatus ProcMemory::status() {
-    QFile file(u"/proc/meminfo"_s);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    quint64 total = 0, available = 0, commitLimit = 0, committed = 0;
-    const std::pair<QByteArray, quint64*> fields[] = {
-        {"MemTotal:", &total}, {"MemAvailable:", &available},
-        {"CommitLimit:", &commitLimit}, {"Committed_AS:", &committed}};
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QList<QByteArray> parts = line.simplified().split(' ');
-        if (parts.size() < 2) continue;
-        for (const auto& [name, value] : fields)
-            if (parts[0] == name) *value = parts[1].toULongLong() * 1024;
-    }
-    return {total, available, commitLimit, commitLimit > committed ? commitLimit - committed : 0};
-}
-
-void ProcMemory::trimWorkingSet() { malloc_trim(0); }

@@ -1,15 +1,12 @@
 #pragma once
-// The ports as they work on a Linux desktop, bundled for the windows.
+// The ports as they work on a Linux desktop, bundled for the windows; the dialogs and
+// the icons here need widgets, the rest lives in the logic library.
 
+#include "core/ports.h"
 #include "platform/linux_shell.h"
-#include "platform/ports.h"
+#include "platform/linux_system.h"
 
 #include <QFileIconProvider>
-
-class ApplicationPaths : public Paths {
-public:
-    QString appDir() const override;
-};
 
 class QtDialogs : public Dialogs {
 public:
@@ -28,18 +25,6 @@ public:
 
 private:
     QFileIconProvider provider_;
-};
-
-class SystemClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};
-
-// /proc/meminfo: physical memory, and the commit limit as the virtual memory.
-class ProcMemory : public Memory {
-public:
-    MemoryStatus status() override;
-    void trimWorkingSet() override;
 };
 
 class LinuxPlatform {

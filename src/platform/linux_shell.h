@@ -6,7 +6,7 @@
 // the started program, and the owner, the verb and the show mode change nothing here: a
 // desktop has no per-launch window state to ask for, and every verb in use means "open".
 
-#include "platform/ports.h"
+#include "core/ports.h"
 
 class LinuxShell : public Shell {
 public:

@@ -1,6 +1,6 @@
 #include "search/color_picker.h"
 
-#include "store/integer_text.h"
+#include "core/integer_text.h"
 
 using namespace Qt::Literals::StringLiterals;
 

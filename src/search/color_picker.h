@@ -1,7 +1,7 @@
 #pragma once
 // The colour picker's texts: the "#RRGGBB" it shows and the colour text the user types.
 
-#include "store/color_text.h"
+#include "core/color_text.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #include "search/search_page.h"
 
-#include "app/designed_child.h"
-#include "app/guard.h"
+#include "core/guard.h"
 #include "search/color_picker.h"
 #include "search/search_services.h"
+#include "ui/designed_child.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -16,25 +16,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
-    auto* l = designedChild<QLabel>(parent, name, geometry);
-    l->setText(text);
-    return l;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& text,
-                    const QRect& geometry) {
-    auto* b = designedChild<QPushButton>(parent, name, geometry);
-    b->setText(text);
-    return b;
-}
-
-} // namespace
-
 SearchPage::SearchPage(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform) {
+    : Page(parent), platform_(platform) {
     setObjectName(u"TabSheet9"_s);
     buildSearchBox();
     buildLookups();
@@ -47,13 +30,13 @@ void SearchPage::buildSearchBox() {
     for (int row = 0; row < int(rows_.size()); ++row) {
         const int n = row + 1;
         const int top = 18 + 23 * row;
-        label(box, u"Label%1"_s.arg(n), categories[row].caption, {4, top, 34, 21});
+        designedText<QLabel>(box, u"Label%1"_s.arg(n), categories[row].caption, {4, top, 34, 21});
         auto* edit = designedChild<QLineEdit>(box, u"Edit%1"_s.arg(n), {38, top, 50, 21});
         auto* services = designedChild<QComboBox>(box, u"ComboBox%1"_s.arg(n), {90, top, 56, 21});
         for (const SearchService& service : categories[row].services)
             services->addItem(service.item);
         services->setCurrentIndex(-1);
-        auto* search = button(box, u"Button%1"_s.arg(10 + n), u"搜"_s, {148, top, 24, 21});
+        auto* search = designedText<QPushButton>(box, u"Button%1"_s.arg(10 + n), u"搜"_s, {148, top, 24, 21});
         connect(search, &QPushButton::clicked, this, [this, row] { SearchClick(row); });
         rows_[row] = {edit, services};
     }
@@ -82,16 +65,16 @@ void SearchPage::buildLookups() {
         const auto& l = lookups[k];
         tab = new QWidget;
         tab->setObjectName(l.tab);
-        label(tab, l.label, l.caption, {4, 8, 58, 21});
+        designedText<QLabel>(tab, l.label, l.caption, {4, 8, 58, 21});
         auto* edit = designedChild<QLineEdit>(tab, l.edit, {62, 8, 106, 21});
-        auto* lookUp = button(tab, l.button, l.buttonCaption, {108, 36, 60, 24});
+        auto* lookUp = designedText<QPushButton>(tab, l.button, l.buttonCaption, {108, 36, 60, 24});
         connect(lookUp, &QPushButton::clicked, this,
                 [this, edit, &lookup = l.lookup] { LookupClick(*edit, lookup); });
         lookupEdits_[k] = edit;
         notebook->addTab(tab, l.tabCaption);
     }
     // The translation tab, the last one built, also notes what it translates.
-    label(tab, u"Label12"_s, u"支持中英互译    "_s, {62, 66, 106, 16});
+    designedText<QLabel>(tab, u"Label12"_s, u"支持中英互译    "_s, {62, 66, 106, 16});
 
     notebook->addTab(buildColorPicker(), u"调色板取色"_s);
     notebook->setCurrentIndex(notebook->count() - 1);
@@ -103,7 +86,7 @@ QWidget* SearchPage::buildColorPicker() {
     const QString captions[] = {u"R"_s, u"G"_s, u"B"_s};
     for (int bar = 0; bar < int(trackBars_.size()); ++bar) {
         const int top = 4 + 22 * bar;
-        label(picker, u"Label%1"_s.arg(14 + bar), captions[bar], {4, top, 12, 20});
+        designedText<QLabel>(picker, u"Label%1"_s.arg(14 + bar), captions[bar], {4, top, 12, 20});
         auto* trackBar = designedChild<QSlider>(picker, u"TrackBar%1"_s.arg(1 + bar), {16, top, 112, 20});
         trackBar->setOrientation(Qt::Horizontal);
         trackBar->setRange(0, 255);
@@ -115,10 +98,10 @@ QWidget* SearchPage::buildColorPicker() {
         trackBars_[bar] = trackBar;
         numberEdits_[bar] = number;
     }
-    label(picker, u"Label17"_s, u"颜色值   "_s, {4, 72, 48, 21});
+    designedText<QLabel>(picker, u"Label17"_s, u"颜色值   "_s, {4, 72, 48, 21});
     edit16_ = designedChild<QLineEdit>(picker, u"Edit16"_s, {52, 72, 72, 21});
     edit16_->setText(u"#000000"_s);
-    auto* ok = button(picker, u"Button33"_s, u"OK"_s, {128, 72, 40, 21});
+    auto* ok = designedText<QPushButton>(picker, u"Button33"_s, u"OK"_s, {128, 72, 40, 21});
     connect(ok, &QPushButton::clicked, this, &SearchPage::Button33Click);
     flatPanel3_ = designedChild<QFrame>(picker, u"FlatPanel3"_s, {4, 98, 164, 24});
     flatPanel3_->setFrameShape(QFrame::Panel);

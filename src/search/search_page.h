@@ -1,10 +1,11 @@
 #pragma once
 // The "查/搜" page (TabSheet9): web search rows, online lookups and the colour picker.
 
-#include "platform/ports.h"
-#include "store/color_text.h"
+#include "core/ports.h"
+#include "core/color_text.h"
+#include "ui/page.h"
 
-#include <QWidget>
+
 #include <array>
 
 class QComboBox;
@@ -13,10 +14,11 @@ class QLineEdit;
 class QSlider;
 struct OnlineLookup;
 
-class SearchPage : public QWidget {
+class SearchPage : public Page {
     Q_OBJECT
 public:
     SearchPage(Platform& platform, QWidget* parent);
+    void entered() override { PageEntryReset(); }
     // Run on every entry to the page: empties the edits, clears the lists, resets the picker.
     void PageEntryReset();
 

@@ -1,7 +1,7 @@
 #include "store/settings_file.h"
 
-#include "app/app_error.h"
-#include "store/integer_text.h"
+#include "core/app_error.h"
+#include "core/integer_text.h"
 
 #include <QFile>
 #include <QHash>

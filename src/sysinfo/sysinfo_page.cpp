@@ -1,6 +1,7 @@
 #include "sysinfo/sysinfo_page.h"
 
-#include "app/designed_child.h"
+#include "sysinfo/memory_readout.h"
+#include "ui/designed_child.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,7 +27,7 @@ QProgressBar* bar(QWidget* parent, const QString& name, int top) {
 
 } // namespace
 
-SysInfoPage::SysInfoPage(QWidget* parent) : QWidget(parent) {
+SysInfoPage::SysInfoPage(Platform& platform, QWidget* parent) : Page(parent), platform_(platform) {
     setObjectName(u"TabSheet18"_s);
     box(this, u"FlatGroupBox1"_s, u"CPU"_s, {2, 0, 176, 84});
     QGroupBox* memory = box(this, u"FlatGroupBox2"_s, u"内存"_s, {2, 88, 176, 88});
@@ -41,7 +42,8 @@ SysInfoPage::SysInfoPage(QWidget* parent) : QWidget(parent) {
     virtualUsed_ = designedChild<QLabel>(memory, u"Label35"_s, {122, 66, 52, 16});
 }
 
-void SysInfoPage::showMemory(const MemoryReadout& readout) {
+void SysInfoPage::showMemory(const MemoryStatus& status) {
+    const MemoryReadout readout = memoryReadout(status, QLocale::system());
     physicalSize_->setText(readout.physicalSize);
     virtualSize_->setText(readout.virtualSize);
     physicalBar_->setValue(readout.physicalBar);

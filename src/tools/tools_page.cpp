@@ -2,10 +2,11 @@
 
 #include <QGroupBox>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
-ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
+ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platform_(platform) {
     setObjectName(u"TabSheet8"_s);
     auto* pages = new QTabWidget(this);
     pages->setObjectName(u"PageControl5"_s);
@@ -29,4 +30,11 @@ ToolsPage::ToolsPage(QWidget* parent) : QWidget(parent) {
     auto* system = new QWidget;
     system->setObjectName(u"TabSheet20"_s);
     pages->addTab(system, u"系统辅助"_s);
+
+    // The watches of the timed shutdown and of the alarm, started when one is set.
+    for (const QString& name : {u"shutdown"_s, u"tishi"_s}) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(name);
+        timer->setInterval(1000);
+    }
 }

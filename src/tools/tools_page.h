@@ -1,10 +1,15 @@
 #pragma once
 // The "辅助" page (TabSheet8): timed shutdown, alarm, tools and system programs.
 
-#include <QWidget>
+#include "core/ports.h"
+#include "ui/page.h"
 
-class ToolsPage : public QWidget {
+class ToolsPage : public Page {
     Q_OBJECT
 public:
-    explicit ToolsPage(QWidget* parent);
+    ToolsPage(Platform& platform, QWidget* parent);
+    void entered() override {}
+
+private:
+    Platform& platform_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Recording fakes of the platform ports: tests script the answers and check the calls.
 
-#include "platform/ports.h"
+#include "core/ports.h"
 
 #include <QColor>
 #include <QList>

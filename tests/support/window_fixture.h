@@ -2,7 +2,7 @@
 // The real main window on the fakes, started from a crafted data.ini in a temporary
 // folder, with helpers that find its controls by their designed names.
 
-#include "app/main_window.h"
+#include "app/windows.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 
@@ -27,10 +27,11 @@ protected:
     QString iconPath(const QString& name) const { return fake.paths.appDir() + u"icons/"_s + name; }
 
     MainWindow& start(const QByteArray& ini = {}) {
-        window.reset();
+        windows.reset();
         if (!ini.isNull()) writeFile(dataPath(), ini);
         platform = std::make_unique<Platform>(fake.bundle());
-        window = std::make_unique<MainWindow>(*platform);
+        windows = std::make_unique<Windows>(*platform);
+        window = &windows->main;
         return *window;
     }
 
@@ -44,7 +45,7 @@ protected:
     // Whether the control shows once its page is open: no widget between it and the
     // window is hidden, leaving aside the pages a tab control hides while another is open.
     bool shown(const QString& name) const {
-        for (QWidget* w = find(name); w && w != window.get(); w = w->parentWidget()) {
+        for (QWidget* w = find(name); w && w != window; w = w->parentWidget()) {
             const bool explicitlyHidden = w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
                                           w->testAttribute(Qt::WA_WState_Hidden);
             if (explicitlyHidden && !qobject_cast<QStackedWidget*>(w->parentWidget())) return false;
@@ -66,6 +67,7 @@ protected:
 
     FakePlatform fake;
     std::unique_ptr<Platform> platform;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Windows> windows;
+    MainWindow* window = nullptr;
 };
 

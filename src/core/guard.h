@@ -2,8 +2,8 @@
 // The boundary between a handler and the event loop: an AppError raised inside `handler`
 // ends it and shows its message in the standard error box; what it changed stays.
 
-#include "app/app_error.h"
-#include "platform/ports.h"
+#include "core/app_error.h"
+#include "core/ports.h"
 
 #include <utility>
 

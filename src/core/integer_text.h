@@ -1,7 +1,7 @@
 #pragma once
 // Whole numbers typed by the user or stored as text.
 
-#include "app/app_error.h"
+#include "core/app_error.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "store/integer_text.h"
+#include "core/integer_text.h"
 
-#include "app/app_error.h"
+#include "core/app_error.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "store/color_text.h"
+#include "core/color_text.h"
 
-#include "store/integer_text.h"
+#include "core/integer_text.h"
 
 #include <array>
 

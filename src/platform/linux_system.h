@@ -1,0 +1,21 @@
+#pragma once
+// The ports that need no widgets: the executable's folder, the clock, memory.
+
+#include "core/ports.h"
+
+class ApplicationPaths : public Paths {
+public:
+    QString appDir() const override;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// /proc/meminfo: physical memory, and the commit limit as the virtual memory.
+class ProcMemory : public Memory {
+public:
+    MemoryStatus status() override;
+    void trimWorkingSet() override;
+};
