@@ -7,7 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 QString hexPair(quint32 value) {
-    const QString digits = u"%1"_s.arg(value, 8, 16, u'0').toUpper();
+    const QString digits = QString::number(value, 16).toUpper().rightJustified(8, u'0');
     return digits.left(4) + u'-' + digits.mid(4);
 }
 
