@@ -41,14 +41,20 @@ QLineEdit* readOnlyEdit(QWidget* parent, const QString& name, const QRect& geome
     return edit;
 }
 
+// A text longer than its edit shows from its beginning.
+void showFromStart(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 } // namespace
 
 SysInfoPage::SysInfoPage(Platform& platform, QWidget* parent) : Page(parent), platform_(platform) {
     setObjectName(u"TabSheet18"_s);
-    QGroupBox* cpu = box(this, u"FlatGroupBox1"_s, u"CPU"_s, {2, 0, 176, 88});
-    QGroupBox* memory = box(this, u"FlatGroupBox2"_s, u"内存"_s, {2, 90, 176, 88});
-    QGroupBox* adapter = box(this, u"FlatGroupBox4"_s, u"显卡"_s, {2, 180, 176, 46});
-    QGroupBox* disk = box(this, u"FlatGroupBox3"_s, u"硬盘"_s, {2, 264, 176, 100});
+    QGroupBox* cpu = box(this, u"FlatGroupBox1"_s, u"CPU"_s, {2, 0, 176, 86});
+    QGroupBox* memory = box(this, u"FlatGroupBox2"_s, u"内存"_s, {2, 88, 176, 88});
+    QGroupBox* adapter = box(this, u"FlatGroupBox4"_s, u"显卡"_s, {2, 178, 176, 44});
+    QGroupBox* disk = box(this, u"FlatGroupBox3"_s, u"硬盘"_s, {2, 270, 176, 94});
 
     label21_ = label(cpu, u"Label21"_s, u"1 CPU名称   "_s, {6, 16, 166, 14});
     label28_ = label(cpu, u"Label28"_s, u"8 CPU型号  "_s, {6, 30, 166, 14});
@@ -68,14 +74,15 @@ SysInfoPage::SysInfoPage(Platform& platform, QWidget* parent) : Page(parent), pl
     label36_ = label(adapter, u"Label36"_s, u"5 显卡名称    "_s, {6, 14, 166, 28});
     label36_->setWordWrap(true);
 
-    label27_ = label(this, u"Label27"_s, u"7 操作系统   "_s, {4, 230, 174, 16});
-    label37_ = label(this, u"Label37"_s, u"3 内网IP   "_s, {4, 246, 174, 16});
+    label27_ = label(this, u"Label27"_s, u"7 操作系统   "_s, {4, 224, 174, 30});
+    label27_->setWordWrap(true);
+    label37_ = label(this, u"Label37"_s, u"3 内网IP   "_s, {4, 254, 174, 16});
 
     label(disk, u"Label26"_s, u"物理号   "_s, {6, 16, 56, 18});
     edit19_ = readOnlyEdit(disk, u"Edit19"_s, {62, 16, 110, 18});
     label(disk, u"Label29"_s, u"硬盘总容量   "_s, {6, 36, 70, 18});
     edit20_ = readOnlyEdit(disk, u"Edit20"_s, {76, 36, 96, 18});
-    listBox1_ = designedChild<QListWidget>(disk, u"ListBox1"_s, {6, 56, 166, 40});
+    listBox1_ = designedChild<QListWidget>(disk, u"ListBox1"_s, {6, 56, 166, 34});
     QFont listFont(u"宋体"_s);
     listFont.setPixelSize(12);
     listBox1_->setFont(listFont);
@@ -92,16 +99,16 @@ void SysInfoPage::SystemInfoRefresh() {
     SystemProbe& probe = platform_.probe;
     listBox1_->clear();
     const auto function1 = probe.cpuid(1);
-    edit17_->setText(function1 ? CpuSignature(*function1) : QString());
+    showFromStart(edit17_, function1 ? CpuSignature(*function1) : QString());
     const CpuBrandText brand = CpuBrand(cpuBrandBytes(probe));
     if (brand.first) label21_->setText(*brand.first);
     label28_->setText(brand.second);
-    edit18_->setText(QString::number(probe.processorCount()));
+    showFromStart(edit18_, QString::number(probe.processorCount()));
     const QString os = probe.osName();
     // A machine without an address ends the refresh here, with the rest as it was.
     label37_->setText(u"内网IP "_s + probe.localAddress() + u"      "_s);
     label27_->setText(os + u" 系统     "_s);
-    edit19_->setText(DiskSerialText(probe.diskSerial()));
+    showFromStart(edit19_, DiskSerialText(probe.diskSerial()));
 
     const QLocale locale = QLocale::system();
     QStringList totals;
@@ -110,7 +117,7 @@ void SysInfoPage::SystemInfoRefresh() {
         listBox1_->addItem(DriveLine(drive.name, sizes));
         totals << sizes.total;
     }
-    edit20_->setText(driveTotalText(totals, locale));
+    showFromStart(edit20_, driveTotalText(totals, locale));
     label36_->setText(probe.displayAdapter().value_or(u"没有发现显卡设备信息"_s));
 }
 
