@@ -79,7 +79,7 @@ void FakeSystemProbe::setBrand(const QByteArray& brand) {
         quint32 value = 0;
         for (int byte = 3; byte >= 0; --byte) value = value << 8 | quint8(brand[word * 4 + byte]);
         CpuidRegisters& r = registers[0x80000002 + word / 4];
-        quint32* slots[] = {&r.eax, &r.ebx, &r.ecx, &r.edx};
-        *slots[word % 4] = value;
+        quint32* order[] = {&r.eax, &r.ebx, &r.ecx, &r.edx};
+        *order[word % 4] = value;
     }
 }
