@@ -31,6 +31,7 @@ QProgressBar* bar(QWidget* parent, const QString& name, int top) {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
     auto* l = designedChild<QLabel>(parent, name, geometry);
+    l->setTextFormat(Qt::PlainText);  // names from the machine are never markup
     l->setText(text);
     return l;
 }
