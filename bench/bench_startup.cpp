@@ -37,7 +37,8 @@ struct DesktopPlatform {
     SystemClock clock;
     ProcMemory memory;
     LinuxShell shell;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell}; }
+    LinuxSystemProbe probe;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe}; }
 };
 
 // Ends the process on the first paint of the watched window.

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -81,6 +82,39 @@ public:
                              const QString& params, ShowMode show) = 0;
 };
 
+// The CPUID instruction's four result registers.
+struct CpuidRegisters {
+    quint32 eax = 0, ebx = 0, ecx = 0, edx = 0;
+};
+
+// A drive: its name where a drive letter would stand, and its sizes in bytes.
+struct DriveSpace {
+    QString name;
+    quint64 totalBytes = 0;
+    quint64 freeBytes = 0;
+};
+
+// What the machine is: processor, system, local address, display adapter, drives, disk.
+class SystemProbe {
+public:
+    virtual ~SystemProbe() = default;
+    // CPUID with the function number in EAX; nothing on a processor without the instruction.
+    virtual std::optional<CpuidRegisters> cpuid(quint32 function) = 0;
+    virtual int processorCount() = 0;
+    // The operating system's name as the system itself gives it.
+    virtual QString osName() = 0;
+    // The machine's address on the local network in dotted-decimal form; raises AppError
+    // with the resolver's message when there is none.
+    virtual QString localAddress() = 0;
+    // The first display adapter's name; nothing when the machine has none.
+    virtual std::optional<QString> displayAdapter() = 0;
+    // The drives in the order they are listed, each with its total and free bytes.
+    virtual QList<DriveSpace> drives() = 0;
+    // The first disk's serial number as the disk gives it, blanks included; empty when it
+    // cannot be read.
+    virtual QByteArray diskSerial() = 0;
+};
+
 struct Platform {
     Paths& paths;
     Dialogs& dialogs;
@@ -88,4 +122,5 @@ struct Platform {
     Clock& clock;
     Memory& memory;
     Shell& shell;
+    SystemProbe& probe;
 };

@@ -5,6 +5,7 @@
 #include "core/ports.h"
 #include "platform/linux_shell.h"
 #include "platform/linux_system.h"
+#include "platform/linux_system_probe.h"
 
 #include <QFileIconProvider>
 
@@ -29,7 +30,7 @@ private:
 
 class LinuxPlatform {
 public:
-    Platform bundle() { return {paths_, dialogs_, icons_, clock_, memory_, shell_}; }
+    Platform bundle() { return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_}; }
 
 private:
     ApplicationPaths paths_;
@@ -38,4 +39,5 @@ private:
     SystemClock clock_;
     ProcMemory memory_;
     LinuxShell shell_;
+    LinuxSystemProbe probe_;
 };

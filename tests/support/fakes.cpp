@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "core/app_error.h"
+
 #include <QPainter>
 
 FakePaths::FakePaths() { dir.setAutoRemove(true); }
@@ -57,4 +59,27 @@ QImage FakeIconSource::largeIcon(const QString& path) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(0, 0, 4, 4, Qt::transparent);
     return icon;
+}
+
+std::optional<CpuidRegisters> FakeSystemProbe::cpuid(quint32 function) {
+    ++queries;
+    if (!hasCpuid) return std::nullopt;
+    return registers.value(function);
+}
+
+QString FakeSystemProbe::localAddress() {
+    ++queries;
+    if (!addressError.isEmpty()) throw AppError(addressError);
+    return address;
+}
+
+void FakeSystemProbe::setBrand(const QByteArray& brand) {
+    registers[0x80000000].eax = 0x80000004;
+    for (int word = 0; word < 12; ++word) {
+        quint32 value = 0;
+        for (int byte = 3; byte >= 0; --byte) value = value << 8 | quint8(brand[word * 4 + byte]);
+        CpuidRegisters& r = registers[0x80000002 + word / 4];
+        quint32* order[] = {&r.eax, &r.ebx, &r.ecx, &r.edx};
+        *order[word % 4] = value;
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -78,6 +79,32 @@ public:
     QList<Call> calls;
 };
 
+// A machine described by the test; every query is counted.
+class FakeSystemProbe : public SystemProbe {
+public:
+    std::optional<CpuidRegisters> cpuid(quint32 function) override;
+    int processorCount() override { ++queries; return processors; }
+    QString osName() override { ++queries; return os; }
+    QString localAddress() override;
+    std::optional<QString> displayAdapter() override { ++queries; return adapter; }
+    QList<DriveSpace> drives() override { ++queries; return driveList; }
+    QByteArray diskSerial() override { ++queries; return serial; }
+
+    // The 48 brand bytes as the extended functions 0x80000002..4 give them.
+    void setBrand(const QByteArray& brand);
+
+    bool hasCpuid = true;
+    QMap<quint32, CpuidRegisters> registers;  // a function not set answers zeros
+    int processors = 4;
+    QString os = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
+    QString address = QStringLiteral("192.168.1.20");
+    QString addressError;  // when set, the address query fails with this message
+    std::optional<QString> adapter = QStringLiteral("Intel Corporation UHD Graphics 620");
+    QList<DriveSpace> driveList;
+    QByteArray serial;
+    int queries = 0;
+};
+
 // All fakes at once, bundled as the windows take them.
 struct FakePlatform {
     FakePaths paths;
@@ -86,5 +113,6 @@ struct FakePlatform {
     FakeClock clock;
     FakeMemory memory;
     FakeShell shell;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell}; }
+    FakeSystemProbe probe;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe}; }
 };
