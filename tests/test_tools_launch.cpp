@@ -123,10 +123,10 @@ TEST_F(ProgramFolder, SheetLooksUpOnceAndDisablesWhatNothingServes) {
     EXPECT_EQ(calculator->toolTip(), u"gnome-calculator"_s);
     EXPECT_FALSE(registry->isEnabled());
     EXPECT_TRUE(registry->isVisible());
-    EXPECT_EQ(registry->toolTip(), u"未找到可用的程序，请安装其中之一：dconf-editor"_s);
+    EXPECT_EQ(registry->toolTip(), u"未找到可用的程序，请安装其中之一：\ndconf-editor"_s);
     auto* telnet = sheet.findChild<QToolButton*>(u"SpeedButton134"_s);
     EXPECT_FALSE(telnet->isEnabled());
-    EXPECT_EQ(telnet->toolTip(), u"未找到可用的程序，请安装其中之一：telnet（在终端中运行）、putty"_s);
+    EXPECT_EQ(telnet->toolTip(), u"未找到可用的程序，请安装其中之一：\ntelnet（在终端中运行）\nputty"_s);
 
     // What is installed later, or removed, changes nothing until the next start.
     QFile::remove(path(u"gnome-calculator"_s));

@@ -145,5 +145,5 @@ QString missingProgramsHint(const SystemProgram& entry) {
     for (const ProgramCandidate& c : entry.candidates)
         names << (c.inTerminal ? c.program + u"（在终端中运行）"_s : c.program);
     names.removeDuplicates();
-    return u"未找到可用的程序，请安装其中之一：%1"_s.arg(names.join(u"、"_s));
+    return u"未找到可用的程序，请安装其中之一：\n"_s + names.join(u'\n');
 }
