@@ -4,7 +4,8 @@ JOBS    := $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev qt6-translations-l10n e2fsprogs \
             libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils adwaita-icon-theme \
-            qt6-multimedia-dev gstreamer1.0-plugins-good libpci-dev pci.ids libicu-dev dbus
+            qt6-multimedia-dev gstreamer1.0-plugins-good libpci-dev pci.ids libicu-dev dbus \
+            libnova-dev
 
 .PHONY: deps configure build run test clean
 

@@ -247,4 +247,18 @@ TEST_F(ShellLaunchTest, HostileTextArrivesAsOneUnchangedArgument) {
     EXPECT_FALSE(QFile::exists(pwned));
 }
 
+TEST_F(ShellLaunchTest, StartsAProgramWithItsArgumentsInTheGivenFolder) {
+    QDir(dir.path()).mkpath(u"凡特 睿"_s);
+    const QString program = path(u"凡特 睿/tool"_s);
+    // Records the folder it runs in, then its arguments.
+    writeFile(program, "#!/bin/sh\nout='" + QFile::encodeName(path(u"records/tool"_s)) + "'\n"
+                       "{ printf '%s\\0' \"$(pwd -P)\"; for a in \"$@\"; do printf '%s\\0' \"$a\"; done; }"
+                       " > \"$out.part\" && mv \"$out.part\" \"$out\"\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QStringList args = {u"two words"_s, u"$(touch x);|"_s, u"-e"_s, {}};
+    shell.startProgram(program, args, path(u"folder"_s));
+    EXPECT_EQ(waitForRecord(u"tool"_s), QStringList{QDir(path(u"folder"_s)).canonicalPath()} + args);
+    EXPECT_EQ(recorders(), QStringList{u"tool"_s});
+}
+
 } // namespace

@@ -7,7 +7,9 @@
 #include "search/search_page.h"
 #include "store/data_file.h"
 #include "sysinfo/sysinfo_page.h"
+#include "tools/tool_launchers.h"
 #include "tools/tools_page.h"
+#include "ui/clickable_label.h"
 #include "ui/designed_child.h"
 #include "ui/side_tabs.h"
 
@@ -79,7 +81,9 @@ void MainWindow::buildHeader() {
     logo->setPixmap(QPixmap(u":/vantrel.png"_s));
     logo->setScaledContents(true);
 
-    time_ = designedChild<QLabel>(header, u"time"_s, {74, 9, 140, 17});
+    auto* clock = designedChild<ClickableLabel>(header, u"time"_s, {74, 9, 140, 17});
+    connect(clock, &ClickableLabel::clicked, this, [this] { launchTool(platform_, this, Tool::Calendar); });
+    time_ = clock;
     time_->setText(u"    "_s);
     QFont clockFont(u"宋体"_s);
     clockFont.setPixelSize(12);
@@ -180,10 +184,11 @@ void MainWindow::buildMenu() {
         activateWindow();
     });
     QMenu* tools = submenu(u"N11"_s, u"辅助工具"_s);
-    add(tools, u"N12"_s, u"记事本"_s);
-    add(tools, u"N13"_s, u"清理系统垃圾"_s);
-    add(tools, u"N14"_s, u"万年历"_s);
-    add(tools, u"N19"_s, u"屏保锁"_s);
+    const auto launch = [this](Tool tool) { return [this, tool] { launchTool(platform_, this, tool); }; };
+    connect(add(tools, u"N12"_s, u"记事本"_s), &QAction::triggered, this, launch(Tool::Notepad));
+    connect(add(tools, u"N13"_s, u"清理系统垃圾"_s), &QAction::triggered, this, launch(Tool::CleanUp));
+    connect(add(tools, u"N14"_s, u"万年历"_s), &QAction::triggered, this, launch(Tool::Calendar));
+    connect(add(tools, u"N19"_s, u"屏保锁"_s), &QAction::triggered, this, launch(Tool::ScreenLock));
     QMenu* display = submenu(u"N9"_s, u"显示设置"_s);
     add(display, u"N7"_s, u"工具栏"_s, true);
     add(display, u"N8"_s, u"编辑按钮"_s, true);

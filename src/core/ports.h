@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -80,6 +81,10 @@ public:
     // An empty verb asks for the target's default action.
     virtual void ShellLaunch(QWidget* owner, const QString& verb, const QString& target,
                              const QString& params, ShowMode show) = 0;
+    // Starts a program with its argument list in a working folder, each argument reaching
+    // the program unchanged.
+    virtual void startProgram(const QString& program, const QStringList& arguments,
+                              const QString& folder) = 0;
 };
 
 // The CPUID instruction's four result registers.

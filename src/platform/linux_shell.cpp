@@ -60,3 +60,8 @@ void LinuxShell::ShellLaunch(QWidget*, const QString&, const QString& target,
         return;
     xdgOpen(target);
 }
+
+void LinuxShell::startProgram(const QString& program, const QStringList& arguments,
+                              const QString& folder) {
+    QProcess::startDetached(program, arguments, folder);
+}

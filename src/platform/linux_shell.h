@@ -12,4 +12,6 @@ class LinuxShell : public Shell {
 public:
     void ShellLaunch(QWidget* owner, const QString& verb, const QString& target,
                      const QString& params, ShowMode show) override;
+    void startProgram(const QString& program, const QStringList& arguments,
+                      const QString& folder) override;
 };

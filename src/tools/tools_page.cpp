@@ -1,5 +1,8 @@
 #include "tools/tools_page.h"
 
+#include "tools/system_programs_sheet.h"
+#include "tools/tools_box.h"
+
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -18,18 +21,16 @@ ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platfo
         QString name, title;
         QRect geometry;
     } boxes[] = {{u"FlatGroupBox5"_s, u"定时关机/重启计算机"_s, {2, 2, 170, 110}},
-                 {u"FlatGroupBox6"_s, u"闹钟提醒"_s, {2, 116, 170, 110}},
-                 {u"FlatGroupBox7"_s, u"辅助Tools"_s, {2, 230, 170, 100}}};
+                 {u"FlatGroupBox6"_s, u"闹钟提醒"_s, {2, 116, 170, 110}}};
     for (const auto& b : boxes) {
         auto* box = new QGroupBox(b.title, tools);
         box->setObjectName(b.name);
         box->setGeometry(b.geometry);
     }
+    new ToolsBox(platform_, tools);
     pages->addTab(tools, u"辅助工具"_s);
 
-    auto* system = new QWidget;
-    system->setObjectName(u"TabSheet20"_s);
-    pages->addTab(system, u"系统辅助"_s);
+    pages->addTab(new SystemProgramsSheet(platform_.shell, programSearchPath()), u"系统辅助"_s);
 
     // The watches of the timed shutdown and of the alarm, started when one is set.
     for (const QString& name : {u"shutdown"_s, u"tishi"_s}) {

@@ -6,7 +6,7 @@
 
 FakePaths::FakePaths() { dir.setAutoRemove(true); }
 
-QString FakePaths::appDir() const { return dir.path() + QLatin1Char('/'); }
+QString FakePaths::appDir() const { return folder.isEmpty() ? dir.path() + QLatin1Char('/') : folder; }
 
 void FakeDialogs::errorBox(QWidget* owner, const QString& message) {
     calls.push_back({QStringLiteral("error"), owner, message, {}});

@@ -15,6 +15,8 @@ public:
     FakePaths();
     QString appDir() const override;
     QTemporaryDir dir;
+    // The executable's folder, ending in a separator, when a test names one; else `dir`.
+    QString folder;
 };
 
 class FakeDialogs : public Dialogs {
@@ -76,7 +78,17 @@ public:
                      const QString& params, ShowMode show) override {
         calls.push_back({owner, verb, target, params, show});
     }
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString folder;
+    };
+    void startProgram(const QString& program, const QStringList& arguments,
+                      const QString& folder) override {
+        started.push_back({program, arguments, folder});
+    }
     QList<Call> calls;
+    QList<Start> started;
 };
 
 // A machine described by the test; every query is counted.
