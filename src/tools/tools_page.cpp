@@ -1,8 +1,10 @@
 #include "tools/tools_page.h"
 
+#include "tools/alarm_box.h"
+#include "tools/shutdown_box.h"
+
 #include <QGroupBox>
 #include <QTabWidget>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -14,12 +16,12 @@ ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platfo
 
     auto* tools = new QWidget;
     tools->setObjectName(u"TabSheet19"_s);
+    (new ShutdownBox(platform, tools))->setGeometry(2, 2, 172, 130);
+    (new AlarmBox(platform, tools))->setGeometry(2, 134, 172, 94);
     const struct {
         QString name, title;
         QRect geometry;
-    } boxes[] = {{u"FlatGroupBox5"_s, u"定时关机/重启计算机"_s, {2, 2, 170, 110}},
-                 {u"FlatGroupBox6"_s, u"闹钟提醒"_s, {2, 116, 170, 110}},
-                 {u"FlatGroupBox7"_s, u"辅助Tools"_s, {2, 230, 170, 100}}};
+    } boxes[] = {{u"FlatGroupBox7"_s, u"辅助Tools"_s, {2, 230, 170, 100}}};
     for (const auto& b : boxes) {
         auto* box = new QGroupBox(b.title, tools);
         box->setObjectName(b.name);
@@ -30,11 +32,4 @@ ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platfo
     auto* system = new QWidget;
     system->setObjectName(u"TabSheet20"_s);
     pages->addTab(system, u"系统辅助"_s);
-
-    // The watches of the timed shutdown and of the alarm, started when one is set.
-    for (const QString& name : {u"shutdown"_s, u"tishi"_s}) {
-        auto* timer = new QTimer(this);
-        timer->setObjectName(name);
-        timer->setInterval(1000);
-    }
 }
