@@ -81,7 +81,10 @@ protected:
         for (int k = 0; k < 3; ++k) edit((timeOfDay ? 24 : 21) + k)->setText(edits[k]);
         get<QPushButton>(u"Button34"_s)->click();
     }
-    void tick() { QMetaObject::invokeMethod(timer(), "timeout"); }
+    // One tick of the running watch; a stopped watch does not tick.
+    void tick() {
+        if (timer()->isActive()) QMetaObject::invokeMethod(timer(), "timeout");
+    }
 
     // Every control but "取消" is disabled, and "取消" enabled, exactly when locked.
     void expectLocked(bool locked) {
