@@ -1,9 +1,10 @@
 // The timed shutdown or restart: its box on the fakes (questions, requests, lock, cancel,
 // refusals), and the once-a-second watch for a time of day on an injected clock.
 
-#include "support/fakes.h"
+#include "support/window_fixture.h"
 #include "tools/shutdown_box.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -247,5 +248,15 @@ TEST_F(ShutdownBoxTest, WatchFiresOnceAtTheTargetAndStaysLocked) {
         EXPECT_EQ(fake.shutdown.requests, c.firingTick < 0 ? QStringList() : QStringList{c.request});
         expectLocked(true);
         get<QPushButton>(u"Button35"_s)->click();
+    }
+}
+
+TEST_F(MainWindowTest, ToolsPageHoldsBothBoxesWithTheirIdleWatches) {
+    start();
+    EXPECT_EQ(find<QGroupBox>(u"FlatGroupBox5"_s)->parent()->objectName(), u"TabSheet19"_s);
+    EXPECT_EQ(find<QGroupBox>(u"FlatGroupBox6"_s)->parent()->objectName(), u"TabSheet19"_s);
+    for (const QString& watch : {u"shutdown"_s, u"tishi"_s}) {
+        EXPECT_EQ(find<QTimer>(watch)->interval(), 1000);
+        EXPECT_FALSE(find<QTimer>(watch)->isActive());
     }
 }

@@ -20,7 +20,7 @@ public:
     LinkLabel(QWidget* parent, std::function<void()> clicked)
         : QLabel(parent), clicked_(std::move(clicked)) {
         setCursor(Qt::PointingHandCursor);
-        setStyleSheet(u"color: navy;"_s);
+        setStyleSheet(u"QLabel:enabled { color: navy; }"_s);
         QFont underlined = font();
         underlined.setUnderline(true);
         setFont(underlined);
@@ -43,7 +43,7 @@ AlarmBox::AlarmBox(Platform& platform, QWidget* parent)
 
     const QString units[] = {u"点  "_s, u"分  "_s, u"秒时  "_s};
     for (int k = 0; k < int(edits_.size()); ++k) {
-        const int left = 6 + 55 * k;
+        const int left = 6 + 54 * k;
         edits_[k] = designedChild<QLineEdit>(this, u"Edit%1"_s.arg(27 + k), {left, 20, 26, 20});
         designedText<QLabel>(this, {}, units[k], {left + 28, 22, 27, 16});
     }
@@ -68,8 +68,8 @@ AlarmBox::AlarmBox(Platform& platform, QWidget* parent)
     sound_ = boxes[0];
     popup_ = boxes[1];
 
-    start_ = designedText<QPushButton>(this, u"Button36"_s, u"启动"_s, {124, 44, 42, 22});
-    cancel_ = designedText<QPushButton>(this, u"Button37"_s, u"取消"_s, {124, 68, 42, 22});
+    start_ = designedText<QPushButton>(this, u"Button36"_s, u"启动"_s, {122, 44, 42, 22});
+    cancel_ = designedText<QPushButton>(this, u"Button37"_s, u"取消"_s, {122, 68, 42, 22});
     cancel_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, &AlarmBox::Button36Click);
     connect(cancel_, &QPushButton::clicked, this, &AlarmBox::Button37Click);

@@ -22,7 +22,7 @@ ReminderToast::ReminderToast(QWidget* parent)
                          Qt::WindowDoesNotAcceptFocus) {
     setObjectName(u"TipInfo1"_s);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFrameShape(QFrame::Box);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
     setFixedWidth(kWidth);
 
     title_ = new QLabel(u"凡特睿 提醒您"_s);

@@ -37,14 +37,14 @@ ShutdownBox::ShutdownBox(Platform& platform, QWidget* parent)
     // Each edit with the unit after it, three to a row.
     const QString units[] = {u"小时  "_s, u"分钟  "_s, u"秒后  "_s, u"点  "_s, u"分  "_s, u"秒时  "_s};
     for (int k = 0; k < int(edits_.size()); ++k) {
-        const int left = 6 + 55 * (k % 3);
+        const int left = 6 + 54 * (k % 3);
         const int top = k < 3 ? 38 : 80;
         edits_[k] = designedChild<QLineEdit>(this, u"Edit%1"_s.arg(21 + k), {left, top, 26, 20});
         designedText<QLabel>(this, {}, units[k], {left + 28, top + 2, 27, 16});
     }
 
-    start_ = designedText<QPushButton>(this, u"Button34"_s, u"启动"_s, {100, 101, 34, 22});
-    cancel_ = designedText<QPushButton>(this, u"Button35"_s, u"取消"_s, {136, 101, 34, 22});
+    start_ = designedText<QPushButton>(this, u"Button34"_s, u"启动"_s, {97, 101, 34, 22});
+    cancel_ = designedText<QPushButton>(this, u"Button35"_s, u"取消"_s, {133, 101, 34, 22});
     cancel_->setEnabled(false);
     connect(start_, &QPushButton::clicked, this, &ShutdownBox::Button34Click);
     connect(cancel_, &QPushButton::clicked, this, &ShutdownBox::Button35Click);

@@ -16,8 +16,8 @@ ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platfo
 
     auto* tools = new QWidget;
     tools->setObjectName(u"TabSheet19"_s);
-    (new ShutdownBox(platform, tools))->setGeometry(2, 2, 172, 130);
-    (new AlarmBox(platform, tools))->setGeometry(2, 134, 172, 94);
+    (new ShutdownBox(platform, tools))->setGeometry(2, 2, 170, 130);
+    (new AlarmBox(platform, tools))->setGeometry(2, 134, 170, 94);
     const struct {
         QString name, title;
         QRect geometry;
