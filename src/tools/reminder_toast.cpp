@@ -25,11 +25,18 @@ ReminderToast::ReminderToast(QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setFixedWidth(kWidth);
 
-    title_ = new QLabel(u"凡特睿 提醒您"_s);
+    timer_ = new QTimer(this);
+    timer_->setObjectName(u"toastTimer"_s);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &ReminderToast::turnOver);
+}
+
+void ReminderToast::build() {
+    auto* title = new QLabel(u"凡特睿 提醒您"_s);
     QFont titleFont(u"宋体"_s);
     titleFont.setBold(true);
     titleFont.setPixelSize(12);
-    title_->setFont(titleFont);
+    title->setFont(titleFont);
 
     // Read-only text that wraps anywhere, so that a long event without spaces is never cut.
     text_ = new QTextEdit;
@@ -50,15 +57,10 @@ ReminderToast::ReminderToast(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, 8, kMargin, 8);
     layout->setSpacing(6);
-    layout->addWidget(title_);
+    layout->addWidget(title);
     layout->addWidget(text_);
     layout->addWidget(noRepeat_, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    timer_ = new QTimer(this);
-    timer_->setObjectName(u"toastTimer"_s);
-    timer_->setSingleShot(true);
-    connect(timer_, &QTimer::timeout, this, &ReminderToast::turnOver);
 }
 
 void ReminderToast::addMessage(std::function<QString()> text) {
@@ -69,6 +71,8 @@ void ReminderToast::addMessage(std::function<QString()> text) {
 
 void ReminderToast::showNext() {
     if (messages_.isEmpty()) return;
+    // The contents are made for the first message, not at start-up.
+    if (!text_) build();
     current_ = (current_ + 1) % messages_.size();
     // The message is asked for now: what it tells may have changed since it was added.
     QString text = messages_[current_]();

@@ -10,7 +10,6 @@
 #include <QFrame>
 
 class QCheckBox;
-class QLabel;
 class QTextEdit;
 class QTimer;
 
@@ -23,6 +22,7 @@ public:
     static constexpr int kIntervalMs = 1000;
 
 private:
+    void build();
     void showNext();
     void turnOver();
     void placeAtCorner();
@@ -30,8 +30,7 @@ private:
     QList<std::function<QString()>> messages_;
     qsizetype current_ = -1;
     bool showing_ = false;
-    QLabel* title_;
-    QTextEdit* text_;
-    QCheckBox* noRepeat_;
+    QTextEdit* text_ = nullptr;
+    QCheckBox* noRepeat_ = nullptr;
     QTimer* timer_;
 };
