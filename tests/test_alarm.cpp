@@ -95,6 +95,9 @@ TEST_F(AlarmBoxTest, StartsIdleWithBothKindsChosen) {
         EXPECT_TRUE(get<QLabel>(link)->font().underline());
         EXPECT_EQ(get<QLabel>(link)->cursor().shape(), Qt::PointingHandCursor);
     }
+    QStringList labels;
+    for (const QLabel* label : box.findChildren<QLabel*>()) labels << label->text();
+    EXPECT_EQ(labels, (QStringList{u"点  "_s, u"分  "_s, u"秒时  "_s, u"演示 "_s, u"演示 "_s}));
     EXPECT_EQ(get<QPushButton>(u"Button36"_s)->text(), u"启动"_s);
     EXPECT_EQ(get<QPushButton>(u"Button37"_s)->text(), u"取消"_s);
     EXPECT_EQ(timer()->interval(), 1000);

@@ -5,6 +5,7 @@
 #include "tools/shutdown_box.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,6 +116,9 @@ TEST_F(ShutdownBoxTest, StartsIdleWithCountdownAndPowerOffChosen) {
         EXPECT_EQ(radio->text(), captions[n - 1]);
         EXPECT_EQ(radio->isChecked(), n == 1 || n == 3);
     }
+    QStringList units;
+    for (const QLabel* label : box.findChildren<QLabel*>()) units << label->text();
+    EXPECT_EQ(units, (QStringList{u"小时  "_s, u"分钟  "_s, u"秒后  "_s, u"点  "_s, u"分  "_s, u"秒时  "_s}));
     EXPECT_EQ(get<QPushButton>(u"Button34"_s)->text(), u"启动"_s);
     EXPECT_EQ(get<QPushButton>(u"Button35"_s)->text(), u"取消"_s);
     expectLocked(false);
