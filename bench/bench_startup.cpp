@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "platform/linux_platform.h"
+#include "tools/reminder_toast.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,7 +39,10 @@ struct DesktopPlatform {
     ProcMemory memory;
     LinuxShell shell;
     LinuxSystemProbe probe;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe}; }
+    LogindShutdown shutdown{clock};
+    QtSound sound;
+    ReminderToast toast;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast}; }
 };
 
 // Ends the process on the first paint of the watched window.

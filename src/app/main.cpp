@@ -4,6 +4,7 @@
 #include "app/translation.h"
 #include "app/windows.h"
 #include "platform/linux_platform.h"
+#include "tools/reminder_toast.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -27,8 +28,9 @@ int main(int argc, char* argv[]) {
     font.setPixelSize(12);
     QApplication::setFont(font);
 
+    ReminderToast toast;
     LinuxPlatform desktop;
-    Platform platform = desktop.bundle();
+    Platform platform = desktop.bundle(toast);
     Windows windows(platform);
     MainWindow& window = windows.main;
 

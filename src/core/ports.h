@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -120,6 +121,36 @@ public:
     virtual QByteArray diskSerial() = 0;
 };
 
+// Powering the machine off or restarting it, through the system.
+enum class PowerAction { PowerOff, Reboot };
+
+class ShutdownProgram {
+public:
+    virtual ~ShutdownProgram() = default;
+    // Asks the system to power off or restart `seconds` from now; the request stays with
+    // the system when the program ends. A refusal raises AppError with the system's words.
+    virtual void schedule(PowerAction action, qint64 seconds) = 0;
+    // Calls off a pending request, if there is one; the system's answer is not looked at.
+    virtual void cancel() = 0;
+};
+
+// Plays a sound file without waiting for its end.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Opens `file`, closing the one opened before, and starts playing it. When the file
+    // cannot be opened or played, `failed` receives the player's message, possibly later.
+    virtual void play(const QString& file, std::function<void(const QString&)> failed) = 0;
+};
+
+// Reminder pop-ups that keep coming back until the user ticks them off.
+class Toast {
+public:
+    virtual ~Toast() = default;
+    // Adds one more message; `text` is asked for it each time it is about to show.
+    virtual void addMessage(std::function<QString()> text) = 0;
+};
+
 struct Platform {
     Paths& paths;
     Dialogs& dialogs;
@@ -128,4 +159,7 @@ struct Platform {
     Memory& memory;
     Shell& shell;
     SystemProbe& probe;
+    ShutdownProgram& shutdown;
+    Sound& sound;
+    Toast& toast;
 };

@@ -4,8 +4,10 @@
 
 #include "core/ports.h"
 #include "platform/linux_shell.h"
+#include "platform/linux_shutdown.h"
 #include "platform/linux_system.h"
 #include "platform/linux_system_probe.h"
+#include "platform/qt_sound.h"
 
 #include <QFileIconProvider>
 
@@ -30,7 +32,10 @@ private:
 
 class LinuxPlatform {
 public:
-    Platform bundle() { return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_}; }
+    // The reminder toast is a widget of the tools page's own, made by the caller.
+    Platform bundle(Toast& toast) {
+        return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_, shutdown_, sound_, toast};
+    }
 
 private:
     ApplicationPaths paths_;
@@ -40,4 +45,6 @@ private:
     ProcMemory memory_;
     LinuxShell shell_;
     LinuxSystemProbe probe_;
+    LogindShutdown shutdown_{clock_};
+    QtSound sound_;
 };

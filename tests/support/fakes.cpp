@@ -83,3 +83,15 @@ void FakeSystemProbe::setBrand(const QByteArray& brand) {
         *order[word % 4] = value;
     }
 }
+
+void FakeShutdownProgram::schedule(PowerAction action, qint64 seconds) {
+    if (!refusal.isEmpty()) throw AppError(refusal);
+    requests << (action == PowerAction::Reboot ? QStringLiteral("reboot ") : QStringLiteral("poweroff ")) +
+                    QString::number(seconds);
+}
+
+QStringList FakeToast::texts() const {
+    QStringList out;
+    for (const auto& text : messages) out << text();
+    return out;
+}

@@ -117,6 +117,35 @@ public:
     int queries = 0;
 };
 
+// Records each request as "poweroff <seconds>", "reboot <seconds>" or "cancel"; a set
+// refusal is raised for schedule() as the system's message.
+class FakeShutdownProgram : public ShutdownProgram {
+public:
+    void schedule(PowerAction action, qint64 seconds) override;
+    void cancel() override { requests << QStringLiteral("cancel"); }
+    QString refusal;
+    QStringList requests;
+};
+
+// Records the files it is asked to play; a set failure goes to the caller's handler.
+class FakeSound : public Sound {
+public:
+    void play(const QString& file, std::function<void(const QString&)> failed) override {
+        played << file;
+        if (!failure.isEmpty()) failed(failure);
+    }
+    QString failure;
+    QStringList played;
+};
+
+// Keeps the added messages; texts() asks each for its text now, as a showing would.
+class FakeToast : public Toast {
+public:
+    void addMessage(std::function<QString()> text) override { messages.push_back(std::move(text)); }
+    QStringList texts() const;
+    QList<std::function<QString()>> messages;
+};
+
 // All fakes at once, bundled as the windows take them.
 struct FakePlatform {
     FakePaths paths;
@@ -126,5 +155,8 @@ struct FakePlatform {
     FakeMemory memory;
     FakeShell shell;
     FakeSystemProbe probe;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe}; }
+    FakeShutdownProgram shutdown;
+    FakeSound sound;
+    FakeToast toast;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast}; }
 };
