@@ -38,5 +38,4 @@ private:
 class RowTabs : public QTabWidget {
 public:
     explicit RowTabs(QWidget* parent);
-    RowTabBar* rowTabBar() const { return static_cast<RowTabBar*>(tabBar()); }
 };
