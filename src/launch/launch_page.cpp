@@ -123,7 +123,7 @@ QWidget* LaunchPage::buildGroupTab(int g) {
             });
         });
     }
-    placeSlots(g, 336);
+    placeSlots(g, 32 * kSlotsPerGroup + 16);  // as designed, until the tab gets its height
     return tab;
 }
 
@@ -134,13 +134,12 @@ void LaunchPage::placeSlots(int g, int height) {
     const bool program = kind_ == GroupKind::Program;
     const int pitch = std::clamp((height - 2) / kSlotsPerGroup, 20, 32);
     const int first = std::clamp((height - kSlotsPerGroup * pitch) / 2, 0, 8);
-    const int icon = std::min(pitch, 32);
     for (int n = 1; n <= kSlotsPerGroup; ++n) {
         const int top = first + pitch * (n - 1);
         SlotWidgets& w = widgets(g, n);
         w.launch->setGeometry(program ? 34 : 16, top, program ? 86 : 97, pitch + 1);
         if (program) {
-            w.image->setGeometry(0, top + (pitch + 1 - icon) / 2, icon, icon);
+            w.image->setGeometry(0, top, pitch, pitch);
             w.edit->setGeometry(120, top, 25, pitch + 1);
         }
         w.remove->setGeometry(program ? 144 : 120, top, 25, pitch + 1);

@@ -34,9 +34,9 @@ public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || index.column() == 0) return QIdentityProxyModel::data(index, role);
         const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
         const QModelIndex file = mapToSource(index);
-        if (role != Qt::DisplayRole || index.column() == 0) return QIdentityProxyModel::data(index, role);
         const bool folder = files->isDir(file);
         switch (index.column()) {
         case 1: return folder ? QString() : QLocale().formattedDataSize(files->size(file), 1, QLocale::DataSizeTraditionalFormat);

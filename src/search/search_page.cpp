@@ -18,6 +18,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+constexpr int kPageHeight = 364;
 constexpr int kSearchBoxHeight = 190;
 
 } // namespace
@@ -53,7 +54,7 @@ void SearchPage::buildSearchBox() {
 void SearchPage::buildLookups() {
     // All five tabs in view at once, on as many rows as they need.
     auto* notebook = designedChild<RowTabs>(this, u"PageControl3"_s,
-                                            {0, kSearchBoxHeight, 176, 364 - kSearchBoxHeight});
+                                            {0, kSearchBoxHeight, 176, kPageHeight - kSearchBoxHeight});
 
     const struct {
         QString tab, tabCaption, label, caption, edit, button, buttonCaption;

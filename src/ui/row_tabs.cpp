@@ -45,8 +45,8 @@ QList<QRect> RowTabBar::layoutRows(int width) const {
         rows.last().append(i);
         x += widths[i];
     }
-    // The selected tab's row goes next to the page and the rows below it move up, so the
-    // selected tab always joins its page.
+    // The selected tab's row goes next to the page, the rows after it move to the top in
+    // their order: the selected tab always joins its page, as on the designed control.
     const auto selected = std::find_if(rows.begin(), rows.end(),
                                        [&](const QList<int>& row) { return row.contains(currentIndex()); });
     if (selected != rows.end()) std::rotate(rows.begin(), selected + 1, rows.end());
