@@ -22,7 +22,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_PORTABLE_DIR=$(CURDIR)/$(PORTABLE)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_PORTABLE_DIR=$(abspath $(PORTABLE))
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
