@@ -6,8 +6,10 @@
 #include "support/window_fixture.h"
 #include "ui/row_tabs.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,7 +95,7 @@ TEST_F(NewUserTest, EveryGroupTabIsInViewAndReachableByMouseAndKeyboard) {
     }
 }
 
-TEST_F(NewUserTest, HiddenGroupTabsTakeNoPlace) {
+TEST_F(NewUserTest, TabRowsFollowTheShownGroupsAndTheirTitles) {
     start("[main]\r\nshow_1=1\r\nshow_3=1\r\nshow_5=1\r\n");
     showPage(0);
     RowTabBar* bar = rowBar(u"PageControl1"_s);
@@ -105,6 +107,16 @@ TEST_F(NewUserTest, HiddenGroupTabsTakeNoPlace) {
     // Short titles share one row, left to right.
     EXPECT_EQ(bar->rowRect(0).top(), bar->rowRect(4).top());
     EXPECT_LT(bar->rowRect(2).left(), bar->rowRect(4).left());
+    const int oneRow = bar->height();
+
+    // A long new title takes a row of its own; the bar grows and the slots move closer.
+    find<QTabWidget>(u"PageControl1"_s)->setCurrentIndex(2);
+    fake.dialogs.inputAnswers = {QString(u'题').repeated(20)};
+    click(u"SpeedButton103"_s);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GT(bar->height(), oneRow);
+    EXPECT_NE(bar->rowRect(0).top(), bar->rowRect(2).top());
+    EXPECT_TRUE(inside(find(u"Button50"_s)->geometry(), find(u"TabSheet3"_s)->rect()));
 }
 
 TEST_F(NewUserTest, AllLookupTabsShowAtStart) {
@@ -230,6 +242,12 @@ TEST(FileDialog, OpensInTheHomeFolderThenWhereTheLastFileWas) {
             ASSERT_TRUE(dialog);
             openedIn << dialog->directory().absolutePath();
             EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            // A folder's type reads Chinese.
+            auto* files = dialog->findChild<QFileSystemModel*>();
+            ASSERT_TRUE(files);
+            const QModelIndex docs = dialog->proxyModel()->mapFromSource(files->index(home.filePath(u"docs"_s)));
+            ASSERT_TRUE(docs.isValid());
+            EXPECT_EQ(docs.siblingAtColumn(2).data().toString(), u"文件夹"_s);
             if (!answer) return dialog->reject();
             dialog->selectFile(*answer);
             static_cast<QDialog*>(dialog)->accept();

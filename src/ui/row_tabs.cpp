@@ -92,12 +92,6 @@ int RowTabBar::indexAt(const QPoint& position) const {
     return -1;
 }
 
-void RowTabBar::tabLayoutChange() {
-    // A caption or a tab's visibility changed: the number of rows may have too.
-    updateGeometry();
-    update();
-}
-
 bool RowTabBar::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::ToolTip: {

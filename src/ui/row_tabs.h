@@ -24,7 +24,6 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void tabLayoutChange() override;
 
 private:
     // The tabs' places when the rows are `width` wide.
