@@ -1,5 +1,8 @@
 # Two commands for a fresh Debian 12 machine: `make run` and `make test`.
 BUILD   := build
+# The portable folder `make run` starts; it holds the user's data.ini and icons/, so
+# `make clean` never touches it.
+PORTABLE := portable
 JOBS    := $(shell nproc)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev qt6-translations-l10n e2fsprogs \
@@ -19,13 +22,13 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVANTREL_PORTABLE_DIR=$(abspath $(PORTABLE))
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	cd $(BUILD)/vantrel && ./vantrel
+	cd $(PORTABLE) && ./vantrel
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -101,11 +101,22 @@ TEST(MemoryReadout, DecimalsFollowTheLocale) {
     EXPECT_EQ(memoryReadout(status, QLocale(QLocale::German)).physicalUsed, u"75,00%"_s);
 }
 
-TEST(ClockText, DateAndTimeButNoTimeAtMidnight) {
-    const QLocale c(QLocale::C);
+TEST(ClockText, UserFormatsOrChineseWithoutUserLocaleAndNoTimeAtMidnight) {
     const QDate day(2026, 12, 11);
-    const QString withTime = clockText(QDateTime(day, QTime(9, 5, 7)), c);
-    EXPECT_TRUE(withTime.startsWith(c.toString(day, QLocale::ShortFormat) + u' '));
-    EXPECT_TRUE(withTime.contains(u"9:05:07"_s)) << withTime.toStdString();
-    EXPECT_EQ(clockText(QDateTime(day, QTime(0, 0)), c), c.toString(day, QLocale::ShortFormat));
+    const struct {
+        QLocale locale;
+        QTime time;
+        QString shown;
+    } cases[] = {
+        {QLocale(QLocale::C), QTime(9, 5, 7), u"2026/12/11 09:05:07"_s},
+        {QLocale(QLocale::C), QTime(0, 0), u"2026/12/11"_s},
+        {QLocale(QLocale::Chinese, QLocale::China), QTime(23, 59, 59), u"2026/12/11 23:59:59"_s},
+        {QLocale(QLocale::German, QLocale::Germany), QTime(9, 5, 7), u"11.12.26 09:05:07"_s},
+        {QLocale(QLocale::German, QLocale::Germany), QTime(0, 0), u"11.12.26"_s},
+        {QLocale(QLocale::English, QLocale::UnitedStates), QTime(0, 0, 1), u"12/11/26 12:00:01 AM"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale.name().toStdString() + " " + c.time.toString().toStdString());
+        EXPECT_EQ(clockText(QDateTime(day, c.time), c.locale), c.shown);
+    }
 }

@@ -10,11 +10,33 @@
 #include <QSessionManager>
 #include <QTranslator>
 
+#include <cstdio>
+
+namespace {
+
+// The variable naming the display the windowing platform connects to; none for a
+// platform without one (offscreen, vnc, ...), which the user chose.
+const char* displayVariable() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform.startsWith("xcb")) return "DISPLAY";
+    if (platform.startsWith("wayland")) return "WAYLAND_DISPLAY";
+    return nullptr;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     // The window places itself and hides at the screen's edge, which Wayland does not
     // allow a client: run through XWayland unless the user chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Without a display Qt would abort with advice that does not help; say what is missing.
+    if (const char* variable = displayVariable(); variable && qEnvironmentVariableIsEmpty(variable)) {
+        std::fprintf(stderr, "凡特睿需要图形桌面：环境变量 %s 未设置。\n"
+                             "Vantrel needs a graphical desktop: the %s variable is not set.\n",
+                     variable, variable);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);

@@ -33,6 +33,7 @@ constexpr int kClientWidth = 224;
 constexpr int kStatusHeight = 19;
 
 const QString kCaptionStripText = u"凡特睿(Vantrel) "_s + kVersion;
+const QString kWelcomeText = u"欢迎使用凡特睿!"_s;
 
 } // namespace
 
@@ -235,16 +236,28 @@ void MainWindow::buildStatusBar() {
     auto* bar = designedChild<QStatusBar>(this, u"StatusBar1"_s, {0, 0, kClientWidth, kStatusHeight});
     statusBar_ = bar;
     bar->setSizeGripEnabled(false);
+    // Two sunken panels side by side: the running time as wide as its text at 999 hours,
+    // the welcome in the rest. The font is 11 pixels, or smaller where both texts would
+    // not fit the window's width in it.
+    constexpr int kPanelPadding = 6;  // frames, indent and a gap after the text
+    const QString longest = UptimeClock{999, 59, 59}.text().trimmed();
     QFont font = bar->font();
-    font.setPixelSize(11);
+    int uptimeWidth = 0;
+    for (int pixels = 11; pixels >= 9; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        uptimeWidth = metrics.horizontalAdvance(longest) + kPanelPadding;
+        if (metrics.horizontalAdvance(kWelcomeText) + kPanelPadding + uptimeWidth <= kClientWidth) break;
+    }
     bar->setFont(font);
     for (int i = 0; i < 2; ++i) {
         statusPanels_[i] = new QLabel(bar);
         statusPanels_[i]->setObjectName(u"StatusBar1.Panels%1"_s.arg(i));
+        statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusPanels_[i]->setIndent(2);
     }
-    statusPanels_[0]->setFixedWidth(96);
-    bar->addWidget(statusPanels_[0]);
-    bar->addWidget(statusPanels_[1], 1);
+    statusPanels_[0]->setGeometry(0, 0, kClientWidth - uptimeWidth, kStatusHeight);
+    statusPanels_[1]->setGeometry(kClientWidth - uptimeWidth, 0, uptimeWidth, kStatusHeight);
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -256,7 +269,7 @@ void MainWindow::FormCreate() {
     fade_ = {};
     dataRestored_ = false;
     uptime_ = {};
-    statusPanels_[0]->setText(u"欢迎使用凡特睿!"_s);
+    statusPanels_[0]->setText(kWelcomeText);
     // The window is a tool window (see the constructor): it has no taskbar button.
 
     loadData(file_, settings_, model_);

@@ -2,7 +2,11 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString clockText(const QDateTime& now, const QLocale& locale) {
+QString clockText(const QDateTime& now, const QLocale& userLocale) {
+    // The interface is Chinese: where the user has no locale of their own (C or POSIX) the
+    // clock takes the Chinese formats too.
+    const QLocale locale = userLocale.language() == QLocale::C ? QLocale(QLocale::Chinese, QLocale::China)
+                                                                : userLocale;
     QString text = locale.toString(now.date(), QLocale::ShortFormat);
     if (now.time() != QTime(0, 0)) {
         // The long format may name the time zone; the clock shows the time alone.

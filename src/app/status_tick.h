@@ -7,7 +7,8 @@
 #include <optional>
 
 // The clock label: short date, a space, the long time; the time is left out at midnight.
-QString clockText(const QDateTime& now, const QLocale& locale);
+// The user's locale gives the formats; the C/POSIX locale gives the Chinese ones.
+QString clockText(const QDateTime& now, const QLocale& userLocale);
 
 // The running time shown in the status bar.
 struct UptimeClock {

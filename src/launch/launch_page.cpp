@@ -4,14 +4,17 @@
 #include "core/version.h"
 #include "launch/icon_cache.h"
 #include "ui/designed_child.h"
+#include "ui/row_tabs.h"
 
 #include <QDropEvent>
 #include <QMimeData>
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QStyleOptionButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -70,10 +73,10 @@ LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, Q
     const KindNames& names = namesOf(kind);
     setObjectName(names.page);
 
-    tabs_ = new QTabWidget(this);
+    // The group tabs take as many rows as their titles need; the slot rows share the rest.
+    tabs_ = new RowTabs(this);
     tabs_->setObjectName(names.tabs);
     tabs_->setGeometry(2, 0, 176, 364);
-    tabs_->setUsesScrollButtons(false);
     for (int g = 1; g <= groupCount(kind); ++g)
         tabs_->addTab(buildGroupTab(g), model_.group(kind, g).defaultTitle());
 
@@ -83,39 +86,36 @@ LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, Q
 QWidget* LaunchPage::buildGroupTab(int g) {
     auto* tab = new QWidget;
     tab->setObjectName(u"TabSheet"_s + QString::number(namesOf(kind_).tabSheets[g - 1]));
+    tab->installEventFilter(this);
     const bool program = kind_ == GroupKind::Program;
     for (int n = 1; n <= kSlotsPerGroup; ++n) {
         const SlotNames names = slotNames(kind_, g, n);
-        const int top = 8 + 32 * (n - 1);
         SlotWidgets& w = widgets(g, n);
 
         w.launch = new QPushButton(u"+"_s, tab);
         w.launch->setObjectName(names.launch);
-        w.launch->setGeometry(program ? 32 : 16, top, program ? 89 : 97, 33);
         w.launch->setAcceptDrops(true);
         w.launch->installEventFilter(this);
         connect(w.launch, &QPushButton::clicked, this, [this, g, n] {
             act(g, n, [&] { return actions_.launch(kind_, g, n); });
         });
 
-        auto tool = [&](const QString& name, const QString& picture, int left) {
+        auto tool = [&](const QString& name, const QString& picture) {
             auto* button = new QToolButton(tab);
             button->setObjectName(name);
             button->setIcon(QIcon(picture));
             button->setAutoRaise(true);
-            button->setGeometry(left, top, 25, 33);
             return button;
         };
         if (program) {
             w.image = new QLabel(tab);
             w.image->setObjectName(names.image);
-            w.image->setGeometry(0, top, 33, 33);
             w.image->setScaledContents(true);
             w.image->hide();
-            w.edit = tool(names.edit, u":/pictures/pencil.png"_s, 120);
+            w.edit = tool(names.edit, u":/pictures/pencil.png"_s);
             connect(w.edit, &QToolButton::clicked, this, [this, g, n] { Q_EMIT editRequested(g, n); });
         }
-        w.remove = tool(names.remove, u":/pictures/cross.png"_s, program ? 144 : 120);
+        w.remove = tool(names.remove, u":/pictures/cross.png"_s);
         connect(w.remove, &QToolButton::clicked, this, [this, g, n] {
             act(g, n, [&] {
                 actions_.remove(kind_, g, n);
@@ -123,7 +123,27 @@ QWidget* LaunchPage::buildGroupTab(int g) {
             });
         });
     }
+    placeSlots(g, 32 * kSlotsPerGroup + 16);  // as designed, until the tab gets its height
     return tab;
+}
+
+// Ten rows down the group's tab, 32 pixels apart as designed while the tab is tall enough,
+// closer when several rows of group tabs leave less room. A program slot's icon stands left
+// of its launch button, beside it rather than under it.
+void LaunchPage::placeSlots(int g, int height) {
+    const bool program = kind_ == GroupKind::Program;
+    const int pitch = std::clamp((height - 2) / kSlotsPerGroup, 20, 32);
+    const int first = std::clamp((height - kSlotsPerGroup * pitch) / 2, 0, 8);
+    for (int n = 1; n <= kSlotsPerGroup; ++n) {
+        const int top = first + pitch * (n - 1);
+        SlotWidgets& w = widgets(g, n);
+        w.launch->setGeometry(program ? 34 : 16, top, program ? 86 : 97, pitch + 1);
+        if (program) {
+            w.image->setGeometry(0, top, pitch, pitch);
+            w.edit->setGeometry(120, top, 25, pitch + 1);
+        }
+        w.remove->setGeometry(program ? 144 : 120, top, 25, pitch + 1);
+    }
 }
 
 QWidget* LaunchPage::buildNoGroupPanel() {
@@ -171,9 +191,21 @@ void LaunchPage::showGroups() {
 }
 
 void LaunchPage::showSlot(int g, int n) {
-    const SlotDisplay& shown = model_.group(kind_, g).display[n - 1];
+    const LaunchGroup& group = model_.group(kind_, g);
+    const SlotDisplay& shown = group.display[n - 1];
     SlotWidgets& w = widgets(g, n);
-    w.launch->setText(shown.caption);
+    // A name too long for the button is cut at its end; the accessible name holds it
+    // whole, the tooltip too, with the target. The name itself stays as typed.
+    QStyleOptionButton option;
+    option.initFrom(w.launch);
+    const int room = w.launch->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w.launch).width();
+    const QString caption = w.launch->fontMetrics().elidedText(shown.caption, Qt::ElideRight, room);
+    w.launch->setText(QString(caption).replace(u'&', u"&&"_s));
+    w.launch->setAccessibleName(shown.caption);
+    const LaunchSlot& slot = group.slots[n - 1];
+    w.launch->setToolTip(slot.now == 0 ? QString()
+                                       : u"<p style=\"white-space:pre\">%1<br>%2</p>"_s.arg(
+                                             shown.caption.toHtmlEscaped(), slot.path.toHtmlEscaped()));
     w.remove->setVisible(shown.deleteVisible);
     if (kind_ != GroupKind::Program) return;
     QPalette palette = w.launch->palette();
@@ -234,6 +266,11 @@ QString LaunchPage::droppedTarget(const QMimeData* data) const {
 }
 
 bool LaunchPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (const int index = tabs_->indexOf(static_cast<QWidget*>(watched)); index >= 0)
+            placeSlots(index + 1, static_cast<QResizeEvent*>(event)->size().height());
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
         return QWidget::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);

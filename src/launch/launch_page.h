@@ -56,6 +56,8 @@ private:
 
     QWidget* buildGroupTab(int group);
     QWidget* buildNoGroupPanel();
+    // Places the slot rows of group tab `group` for a tab `height` pixels high.
+    void placeSlots(int group, int height);
     // The selected tab's place among the visible tabs, -1 when no tab shows.
     int selectedTabPosition() const;
     // Runs a slot action and puts the slot's new state on its controls.

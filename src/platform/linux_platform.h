@@ -10,24 +10,48 @@
 #include "platform/qt_sound.h"
 
 #include <QFileIconProvider>
+#include <QMimeDatabase>
+
+// Icons of files as a file manager shows them: a desktop entry its own icon, a folder the
+// folder icon, any other file the icon its MIME type names in the icon theme.
+class FileIcons : public QFileIconProvider {
+public:
+    // Where the desktop names no icon theme (no platform theme, as under a bare window
+    // manager) the XDG icon folders are searched; the Adwaita theme fills in whatever
+    // the user's theme lacks.
+    FileIcons();
+    using QFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override;
+
+private:
+    QMimeDatabase mimeTypes_;
+};
 
 class QtDialogs : public Dialogs {
 public:
+    // Without a locale of the user's own (C/POSIX) Qt's own texts that follow the default
+    // locale, such as the file types in the file dialog, come in Chinese like the rest.
+    QtDialogs();
     void errorBox(QWidget* owner, const QString& message) override;
     void message(QWidget* owner, const QString& text, const QString& caption) override;
     bool yesNo(QWidget* owner, const QString& text, const QString& caption) override;
     QString inputBox(QWidget* owner, const QString& caption, const QString& prompt,
                      const QString& defaultText) override;
+    // Opens in the home folder, later in the folder of the file chosen last.
     std::optional<QString> openFile(QWidget* owner) override;
+
+private:
+    FileIcons icons_;
+    QString folder_;
 };
 
-// A desktop entry shows its own icon; any other file the icon of its type.
 class DesktopIconSource : public IconSource {
 public:
+    // The icon at 32 x 32 pixels.
     QImage largeIcon(const QString& path) override;
 
 private:
-    QFileIconProvider provider_;
+    FileIcons icons_;
 };
 
 class LinuxPlatform {

@@ -4,6 +4,7 @@
 #include "search/color_picker.h"
 #include "search/search_services.h"
 #include "ui/designed_child.h"
+#include "ui/row_tabs.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -12,9 +13,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QTabWidget>
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int kPageHeight = 364;
+constexpr int kSearchBoxHeight = 190;
+
+} // namespace
 
 SearchPage::SearchPage(Platform& platform, QWidget* parent)
     : Page(parent), platform_(platform) {
@@ -24,28 +31,30 @@ SearchPage::SearchPage(Platform& platform, QWidget* parent)
 }
 
 void SearchPage::buildSearchBox() {
-    auto* box = designedChild<QGroupBox>(this, u"FlatGroupBox8"_s, {0, 0, 176, 209});
+    // The rows stand 21 pixels apart, so that the lookup notebook below has room for its
+    // tabs in several rows and for the colour picker.
+    auto* box = designedChild<QGroupBox>(this, u"FlatGroupBox8"_s, {0, 0, 176, kSearchBoxHeight});
     box->setTitle(u"搜索"_s);
     const QList<SearchCategory>& categories = searchCategories();
     for (int row = 0; row < int(rows_.size()); ++row) {
         const int n = row + 1;
-        const int top = 18 + 23 * row;
-        designedText<QLabel>(box, u"Label%1"_s.arg(n), categories[row].caption, {4, top, 34, 21});
-        auto* edit = designedChild<QLineEdit>(box, u"Edit%1"_s.arg(n), {38, top, 50, 21});
-        auto* services = designedChild<QComboBox>(box, u"ComboBox%1"_s.arg(n), {90, top, 56, 21});
+        const int top = 18 + 21 * row;
+        designedText<QLabel>(box, u"Label%1"_s.arg(n), categories[row].caption, {4, top, 34, 20});
+        auto* edit = designedChild<QLineEdit>(box, u"Edit%1"_s.arg(n), {38, top, 50, 20});
+        auto* services = designedChild<QComboBox>(box, u"ComboBox%1"_s.arg(n), {90, top, 56, 20});
         for (const SearchService& service : categories[row].services)
             services->addItem(service.item);
         services->setCurrentIndex(-1);
-        auto* search = designedText<QPushButton>(box, u"Button%1"_s.arg(10 + n), u"搜"_s, {148, top, 24, 21});
+        auto* search = designedText<QPushButton>(box, u"Button%1"_s.arg(10 + n), u"搜"_s, {148, top, 24, 20});
         connect(search, &QPushButton::clicked, this, [this, row] { SearchClick(row); });
         rows_[row] = {edit, services};
     }
 }
 
 void SearchPage::buildLookups() {
-    auto* notebook = designedChild<QTabWidget>(this, u"PageControl3"_s, {0, 208, 176, 156});
-    notebook->setUsesScrollButtons(true);
-    notebook->setElideMode(Qt::ElideNone);
+    // All five tabs in view at once, on as many rows as they need.
+    auto* notebook = designedChild<RowTabs>(this, u"PageControl3"_s,
+                                            {0, kSearchBoxHeight, 176, kPageHeight - kSearchBoxHeight});
 
     const struct {
         QString tab, tabCaption, label, caption, edit, button, buttonCaption;
@@ -85,7 +94,7 @@ QWidget* SearchPage::buildColorPicker() {
     picker->setObjectName(u"TabSheet14"_s);
     const QString captions[] = {u"R"_s, u"G"_s, u"B"_s};
     for (int bar = 0; bar < int(trackBars_.size()); ++bar) {
-        const int top = 4 + 22 * bar;
+        const int top = 2 + 20 * bar;
         designedText<QLabel>(picker, u"Label%1"_s.arg(14 + bar), captions[bar], {4, top, 12, 20});
         auto* trackBar = designedChild<QSlider>(picker, u"TrackBar%1"_s.arg(1 + bar), {16, top, 112, 20});
         trackBar->setOrientation(Qt::Horizontal);
@@ -98,12 +107,12 @@ QWidget* SearchPage::buildColorPicker() {
         trackBars_[bar] = trackBar;
         numberEdits_[bar] = number;
     }
-    designedText<QLabel>(picker, u"Label17"_s, u"颜色值   "_s, {4, 72, 48, 21});
-    edit16_ = designedChild<QLineEdit>(picker, u"Edit16"_s, {52, 72, 72, 21});
+    designedText<QLabel>(picker, u"Label17"_s, u"颜色值   "_s, {4, 63, 48, 21});
+    edit16_ = designedChild<QLineEdit>(picker, u"Edit16"_s, {52, 63, 72, 21});
     edit16_->setText(u"#000000"_s);
-    auto* ok = designedText<QPushButton>(picker, u"Button33"_s, u"OK"_s, {128, 72, 40, 21});
+    auto* ok = designedText<QPushButton>(picker, u"Button33"_s, u"OK"_s, {128, 63, 40, 21});
     connect(ok, &QPushButton::clicked, this, &SearchPage::Button33Click);
-    flatPanel3_ = designedChild<QFrame>(picker, u"FlatPanel3"_s, {4, 98, 164, 24});
+    flatPanel3_ = designedChild<QFrame>(picker, u"FlatPanel3"_s, {4, 88, 164, 22});
     flatPanel3_->setFrameShape(QFrame::Panel);
     flatPanel3_->setAutoFillBackground(true);
     showPreview(ColorText::clBlack);

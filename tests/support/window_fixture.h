@@ -53,8 +53,11 @@ protected:
         return true;
     }
     bool checked(const QString& item) const { return find<QAction>(item)->isChecked(); }
+    // A label's text or a button's caption; for a launch button its whole caption, which
+    // its accessible name holds while its face may show it cut.
     QString text(const QString& name) const {
-        if (auto* button = window->findChild<QPushButton*>(name)) return button->text();
+        if (auto* button = window->findChild<QPushButton*>(name))
+            return button->accessibleName().isEmpty() ? button->text() : button->accessibleName();
         return find<QLabel>(name)->text();
     }
     QColor captionColour(const QString& button) const {
