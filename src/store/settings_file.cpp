@@ -401,8 +401,8 @@ void SettingsFile::writeInteger(QStringView section, QStringView key, qint32 val
 }
 
 void SettingsFile::reload() {
-    document();
-    if (!refusedAtStart_) load();
+    document();  // the first read decides whether the file may ever be written
+    load();
 }
 
 void SettingsFile::commit() {
