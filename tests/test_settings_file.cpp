@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <csignal>
 #include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -500,6 +503,31 @@ TEST_F(SettingsFileTest, FirstReadRemovesOnlyTheLeftoversOfItsOwnSave) {
     QStringList expected = kept + QStringList{u"data.ini.saving-Dir000"_s, u"data.ini.saving-Link00"_s};
     expected.sort();
     EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name), expected);
+}
+
+TEST_F(SettingsFileTest, ASaveKilledMidwayLeavesTheOldFileWhole) {
+    const QByteArray old = "[set]\r\nskin=2\r\n";
+    writeFile(path, old);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The system kills a process that writes past its file size limit, here in the
+        // middle of the save's temporary file.
+        const rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        SettingsFile file(path);
+        file.writeText(u"main", u"name_1", QString(4096, u'x'));
+        file.commit();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(readFile(path), old);
+    // Where the file system has unnamed temporary files, the killed write leaves nothing;
+    // elsewhere the next start removes what it left.
+    SettingsFile next(path);
+    EXPECT_EQ(next.readInteger(u"set", u"skin", 1), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"data.ini"_s});
 }
 
 // ---- Refused writes ----

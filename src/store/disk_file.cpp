@@ -98,6 +98,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     // A file its owner made read-only is refused, though its folder would take the rename.
     if (exists && ::access(nativeTarget.constData(), W_OK) != 0) return false;
 
+    // Where the file system allows, the temporary file has no name until it is complete
+    // (Qt names it when asked for its name, right before the rename).
     QTemporaryFile temp(target + kReplaceInfix + u"XXXXXX"_s);
     if (!temp.open()) return false;
     // Held until the end, so that a start of another copy leaves the file alone.

@@ -4,6 +4,7 @@
 #include "core/integer_text.h"
 #include "store/settings_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QStringDecoder>
@@ -34,8 +35,6 @@ const QByteArrayView kBoms[] = {"\xEF\xBB\xBF", "\x84\x31\x95\x33"};
 
 // The lines of a file as the reader splits them, a leading byte-order mark left out.
 QList<QByteArrayView> linesOf(QByteArrayView bytes) {
-    for (QByteArrayView bom : kBoms)
-        if (bytes.startsWith(bom)) bytes = bytes.sliced(bom.size());
     QList<QByteArrayView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -45,6 +44,8 @@ QList<QByteArrayView> linesOf(QByteArrayView bytes) {
         start = i + 1;
     }
     if (start < bytes.size()) lines.append(bytes.sliced(start));
+    for (QByteArrayView bom : kBoms)
+        if (!lines.isEmpty() && lines.front().startsWith(bom)) lines.front() = lines.front().sliced(bom.size());
     return lines;
 }
 
@@ -53,7 +54,8 @@ QString shown(QByteArrayView line) { return QString::fromLatin1(line.toByteArray
 } // namespace
 
 QString checkSettingsRoundTrip(QByteArrayView input) {
-    static QTemporaryDir dir;
+    // In memory where the system offers it: a save flushes its file to the disk.
+    static QTemporaryDir dir((QDir(u"/dev/shm"_s).exists() ? u"/dev/shm"_s : QDir::tempPath()) + u"/vantrel-fuzz-XXXXXX"_s);
     const QString path = dir.filePath(u"data.ini"_s);
     {
         QFile file(path);
