@@ -102,6 +102,10 @@ quint32 nameHash(QStringView lowered, quint32 seed) { return quint32(qHash(lower
 // Header lines are hashed with a seed no section offset reaches.
 constexpr quint32 kHeaderSeed = kNone;
 
+QString unreadable(const QString& path, const QString& reason) {
+    return u"无法读取数据文件 %1：%2。"_s.arg(path, reason);
+}
+
 } // namespace
 
 struct SettingsFile::Document {
@@ -137,7 +141,7 @@ struct SettingsFile::Document {
     std::vector<Addition> additions;
     QHash<QString, size_t> additionOf;  // lower-cased section name -> addition
 
-    explicit Document(bool isUtf8 = true)
+    explicit Document(bool isUtf8)
         : utf8(isUtf8),
           decoder(isUtf8 ? QStringDecoder(QStringConverter::Utf8, kFlags) : QStringDecoder("GB18030", kFlags)),
           encoder(isUtf8 ? QStringEncoder(QStringConverter::Utf8, kFlags) : QStringEncoder("GB18030", kFlags)) {}
@@ -335,14 +339,6 @@ std::unique_ptr<SettingsFile::Document> SettingsFile::Document::parse(QByteArray
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
 SettingsFile::~SettingsFile() = default;
-
-namespace {
-
-QString unreadable(const QString& path, const QString& reason) {
-    return u"无法读取数据文件 %1：%2。"_s.arg(path, reason);
-}
-
-} // namespace
 
 void SettingsFile::load() {
     document_.reset();  // the old copy goes before the new one is read
