@@ -55,9 +55,10 @@ public:
     void writeText(QStringView section, QStringView key, const QString& value);
     void writeInteger(QStringView section, QStringView key, qint32 value);
 
-    // Why the file, which is there, could not be read, naming it, for the user; empty when
-    // it was read or does not exist. The first use of the file reads it and, before that,
-    // removes the temporary files that a save killed midway left beside it.
+    // For the user, when the first read found the file but could not read it: the file,
+    // the reason, and that this run leaves it alone; empty otherwise. The first use of the
+    // file reads it and, before that, removes the temporary files that a save killed
+    // midway left beside it.
     QString loadProblem();
     // Whether the file is read and written as UTF-8 (otherwise GB18030).
     bool isUtf8();
