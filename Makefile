@@ -10,7 +10,15 @@ PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev qt6-translations-l10n 
             qt6-multimedia-dev gstreamer1.0-plugins-good libpci-dev pci.ids libicu-dev dbus \
             libnova-dev
 
-.PHONY: deps configure build run test clean
+# `make fuzz`: the libFuzzer targets, built with clang and sanitizers apart from the main
+# build, each run FUZZ_SECONDS. A crash lands as a file in its corpus folder
+# tests/fuzz/corpus/<target>/, which `make test` then replays; commit it with the fix.
+FUZZ_BUILD    := build-fuzz
+FUZZ_SECONDS  := 60
+FUZZ_TARGETS  := settings_file texts
+FUZZ_PACKAGES := clang libclang-rt-dev
+
+.PHONY: deps configure build run test fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -33,5 +41,18 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  dict=tests/fuzz/$$t.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/tests/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t $$dict \
+	    -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=tests/fuzz/corpus/$$t/ || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -24,6 +24,7 @@ class FolderPaths : public Paths {
 public:
     explicit FolderPaths(QString dir) : dir_(std::move(dir)) {}
     QString appDir() const override { return dir_ + u'/'; }
+    QString stateDir() const override { return dir_ + u"/state/"_s; }
 
 private:
     QString dir_;

@@ -208,14 +208,19 @@ TEST_F(MainWindowTest, RefusedWriteShowsTheErrorAndKeepsTheWindowOpen) {
     EXPECT_TRUE(readFile(dataPath()).startsWith("[set]\r\ntoumingdu=100\r\nyincang=0\r\n"));
 }
 
-TEST_F(MainWindowTest, TerminationSignalSavesLikeAClose) {
-    start();
-    closeOnTermination(window);
-    QSignalSpy closed(window, &MainWindow::closed);
-    std::raise(SIGTERM);
-    for (int i = 0; i < 100 && closed.isEmpty(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_EQ(closed.size(), 1);
-    EXPECT_TRUE(readFile(dataPath()).startsWith("[set]\r\ntoumingdu=255\r\n"));
+TEST_F(MainWindowTest, TerminationSignalsSaveLikeACloseAndEndTheProgram) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QFile::remove(dataPath());
+        start();
+        saveOnTermination(*window, fake.paths.stateDir());
+        QTimer::singleShot(0, window, [signal] { std::raise(signal); });
+        // Ends a run that the signal failed to end, so that the test fails instead of hanging.
+        QTimer::singleShot(60000, window, [] { QCoreApplication::exit(99); });
+        EXPECT_EQ(QCoreApplication::exec(), 0);
+        EXPECT_TRUE(readFile(dataPath()).startsWith("[set]\r\ntoumingdu=255\r\n"));
+        EXPECT_TRUE(fake.dialogs.calls.isEmpty());
+    }
 }
 
 TEST_F(MainWindowTest, GarbageDataFileStartsWithDefaults) {

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
+#include <csignal>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -346,6 +350,186 @@ TEST_F(SettingsFileTest, UnreadableOrGarbageFilesReadAsDefaults) {
     }
 }
 
+// ---- Encoding ----
+
+TEST_F(SettingsFileTest, ChoosesOneEncodingThatItsOwnSaveKeeps) {
+    const QString cut(2, QChar(0xFFFD));  // what a character cut short reads as
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool utf8;
+        QString name1;      // main/name_1 as read
+        QString written;    // the value the save gives it; null: the value read
+        QByteArray savedStart;
+    };
+    const Case cases[] = {
+        {"GBK from Windows", "[main]\r\nname_1=" + kGbkWork + "\r\n", false, u"工作"_s, {}, "[main]\r\n"},
+        {"byte-order mark, cut character, no final line end", "\357\273\277[main]\012name_1=\344\270", true, cut,
+         {}, "\xEF\xBB\xBF[main]\r\nname_1=\xE4\xB8\r\n"},
+        {"cut character, no final line end", "[main]\nname_1=\xE4\xB8", true, cut, {}, "[main]\r\nname_1=\xE4\xB8\r\n"},
+        {"one stray byte in a UTF-8 file", "[main]\r\nname_1=\xe7\xbb\x84\x31\r\n[t1]\r\nt1_name_1=\xe5y\r\n", true,
+         u"组1"_s, {}, "[main]\r\nname_1=\xe7\xbb\x84\x31\r\n"},
+        {"GBK that starts like UTF-8", "[main]\r\nname_1=\xC8\xAB\xB2\xBF\r\n", false, u"全部"_s, {}, "[main]\r\n"},
+        {"GB18030 byte-order mark", "\x84\x31\x95\x33[main]\r\nname_1=" + kGbkWork, false, u"工作"_s, {},
+         "\x84\x31\x95\x33[main]\r\n"},
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBF[main]\r\nname_1=a\xE5\xB7\xA5\r\n", true, u"a工"_s, {},
+         "\xEF\xBB\xBF[main]\r\n"},
+        // Saves that would leave bytes from which the next start chose the other encoding.
+        {"GBK renamed to a character that is also UTF-8", "[main]\r\nname_1=" + kGbkWork + "\r\n", false, u"工作"_s,
+         u"全"_s, "\x84\x31\x95\x33[main]\r\nname_1=\xC8\xAB\r\n"},
+        {"UTF-8 with stray bytes renamed to ASCII", "[main]\r\nname_1=\xE7\xBB\x84\r\nnote=\xE5\xE5\r\n", true,
+         u"组"_s, u"abc"_s, "\xEF\xBB\xBF[main]\r\nname_1=abc\r\nnote=\xE5\xE5\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(path, c.file);
+        SettingsFile file(path);
+        EXPECT_EQ(file.isUtf8(), c.utf8);
+        const QString name1 = file.readText(u"main", u"name_1", u"0"_s);
+        EXPECT_EQ(name1, c.name1);
+        const QString written = c.written.isNull() ? name1 : c.written;
+        file.writeText(u"main", u"name_1", written);
+        file.writeInteger(u"set", u"skin", 3);
+        file.commit();
+
+        const QByteArray saved = readFile(path);
+        EXPECT_TRUE(saved.startsWith(c.savedStart)) << saved.toStdString();
+        SettingsFile next(path);
+        EXPECT_EQ(next.isUtf8(), c.utf8);
+        EXPECT_EQ(next.readText(u"main", u"name_1", u"0"_s), written);
+        EXPECT_EQ(next.readInteger(u"set", u"skin", 1), 3);
+    }
+}
+
+// ---- Files that are there but cannot be read whole ----
+
+TEST_F(SettingsFileTest, AFileRefusedAtTheFirstReadIsNeverWritten) {
+    const QByteArray huge = "[set]\r\nskin=2\r\n" + QByteArray(SettingsFile::kMaxFileBytes, ';');
+    writeFile(path, huge);
+    SettingsFile file(path);
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 1);
+    EXPECT_EQ(file.loadProblem(),
+              u"无法读取数据文件 %1：它大于 4 MiB。本次以默认设置运行，关闭时不会改写这个文件。"_s.arg(path));
+    file.writeInteger(u"set", u"skin", 5);
+    file.commit();
+    EXPECT_EQ(readFile(path), huge);
+
+    // Readable by the close, it still holds what this run never saw.
+    writeFile(path, "[set]\r\nskin=2\r\n");
+    file.reload();
+    file.writeInteger(u"set", u"skin", 5);
+    file.commit();
+    EXPECT_EQ(readFile(path), "[set]\r\nskin=2\r\n");
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeReadAtTheCloseIsLeftAndItsContentRescued) {
+    writeFile(path, "[set]\r\nskin=2\r\nmine=1\r\n");
+    SettingsFile file(path);
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 2);
+    EXPECT_EQ(file.loadProblem(), QString());
+    QFile::remove(path);
+    QDir(dir.path()).mkdir(u"data.ini"_s);
+
+    file.reload();
+    file.writeInteger(u"set", u"skin", 4);
+    try {
+        file.commit();
+        ADD_FAILURE() << "no error raised";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(), u"无法读取数据文件 %1：它不是普通文件。"_s.arg(path));
+    }
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(readFile(file.rescue(dir.filePath(u"state"_s))), "[set]\r\nskin=4\r\n");
+}
+
+// ---- Rescue copies ----
+
+TEST(SettingsFileRescue, GoesBesideTheFileOrElseToTheFallbackFolder) {
+    struct Case {
+        const char* name;
+        bool protectAppDir, protectStateParent;
+        const char* expectedFolder;  // "app", "state", or nullptr when refused
+    };
+    const Case cases[] = {
+        {"folder of the file takes it", false, false, "app"},
+        {"folder of the file refuses", true, false, "state"},
+        {"both refuse", true, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir app, stateParent;
+        const QString path = app.filePath(u"data.ini"_s);
+        const QString state = stateParent.filePath(u"vantrel"_s);
+        SettingsFile file(path);
+        file.writeText(u"main", u"name_1", u"工作"_s);
+        std::optional<WriteProtected> appLock, stateLock;
+        if (c.protectAppDir) appLock.emplace(app.path());
+        if (c.protectStateParent) stateLock.emplace(stateParent.path());
+        if ((appLock && !appLock->effective()) || (stateLock && !stateLock->effective()))
+            GTEST_SKIP() << "this file system cannot refuse the write";
+
+        try {
+            const QString rescued = file.rescue(state);
+            ASSERT_TRUE(c.expectedFolder);
+            EXPECT_EQ(QFileInfo(rescued).absolutePath(), std::string_view(c.expectedFolder) == "app" ? app.path() : state);
+            EXPECT_TRUE(QFileInfo(rescued).fileName().startsWith(u"data.ini.rescue-"_s));
+            EXPECT_EQ(readFile(rescued), "[main]\r\nname_1=\xE5\xB7\xA5\xE4\xBD\x9C\r\n");
+        } catch (const AppError& error) {
+            EXPECT_FALSE(c.expectedFolder) << error.message().toStdString();
+        }
+        EXPECT_FALSE(QFile::exists(path));
+    }
+}
+
+// ---- Leftovers of a save killed midway ----
+
+TEST_F(SettingsFileTest, FirstReadRemovesOnlyTheLeftoversOfItsOwnSave) {
+    const QDir folder(dir.path());
+    const auto make = [&](const QString& name) { writeFile(folder.filePath(name), "[set]\r\n"); };
+    const QStringList leftovers{u"data.ini.saving-Ab12Cd"_s, u"data.ini.saving-zzzzzz"_s};
+    const QStringList kept{u"data.ini.saving-abc12"_s,  u"data.ini.saving-Ab12Cd7"_s, u"data.ini.saving-Ab12Cd.bak"_s,
+                           u"data.ini.backup"_s,        u"data.ini.ZRIUYy"_s,        u"other.ini.saving-Ab12Cd"_s,
+                           u"data.ini.rescue-Ab12Cd"_s, u"data.ini.saving-Held00"_s, u"data.ini"_s};
+    for (const QString& name : leftovers + kept) make(name);
+    folder.mkdir(u"data.ini.saving-Dir000"_s);
+    QFile::link(folder.filePath(u"data.ini.backup"_s), folder.filePath(u"data.ini.saving-Link00"_s));
+    // A save of another running copy holds its file.
+    QFile held(folder.filePath(u"data.ini.saving-Held00"_s));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+
+    SettingsFile file(path);
+    EXPECT_EQ(file.readInteger(u"set", u"skin", 1), 1);
+    QStringList expected = kept + QStringList{u"data.ini.saving-Dir000"_s, u"data.ini.saving-Link00"_s};
+    expected.sort();
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name), expected);
+}
+
+TEST_F(SettingsFileTest, ASaveKilledMidwayLeavesTheOldFileWhole) {
+    const QByteArray old = "[set]\r\nskin=2\r\n";
+    writeFile(path, old);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // The system kills a process that writes past its file size limit, here in the
+        // middle of the save's temporary file.
+        const rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        SettingsFile file(path);
+        file.writeText(u"main", u"name_1", QString(4096, u'x'));
+        file.commit();
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    EXPECT_EQ(readFile(path), old);
+    // Where the file system has unnamed temporary files, the killed write leaves nothing;
+    // elsewhere the next start removes what it left.
+    SettingsFile next(path);
+    EXPECT_EQ(next.readInteger(u"set", u"skin", 1), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"data.ini"_s});
+}
+
 // ---- Refused writes ----
 
 struct RefusedWrite {
@@ -367,10 +551,10 @@ const RefusedWrite kRefusedWrites[] = {
          writeFile(path, "[set]\r\nskin=2\r\n");
          return dir;
      }},
-    {"path is a folder", false,
+    {"link into a missing folder", false,
      [](const QString& dir, QString& path) {
          path = dir + u"/data.ini"_s;
-         QDir(dir).mkdir(u"data.ini"_s);
+         QFile::link(dir + u"/gone/data.ini"_s, path);
          return QString();
      }},
     {"folder missing", false,
@@ -405,7 +589,8 @@ TEST_P(SettingsFileRefusedWrite, RaisesTheWriteMessageAndLeavesTheFileAsItWas) {
     }
     EXPECT_EQ(readFile(path), before);
     readOnly.reset();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QFileInfo(path).isFile() ? QStringList{u"data.ini"_s} : QStringList{});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+              QFileInfo(path).exists() || QFileInfo(path).isSymLink() ? QStringList{u"data.ini"_s} : QStringList{});
 }
 
 INSTANTIATE_TEST_SUITE_P(, SettingsFileRefusedWrite, ::testing::ValuesIn(kRefusedWrites),

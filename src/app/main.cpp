@@ -7,7 +7,6 @@
 #include "tools/reminder_toast.h"
 
 #include <QApplication>
-#include <QSessionManager>
 #include <QTranslator>
 
 #include <cstdio>
@@ -57,10 +56,8 @@ int main(int argc, char* argv[]) {
     MainWindow& window = windows.main;
 
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
-    // The desktop session is ending: keep what was entered, as a close would.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.FormClose(); });
-    closeOnTermination(&window);
+    // The session ends or the process is told to: keep what was entered, with no box.
+    saveOnTermination(window, platform.paths.stateDir());
 
     window.show();
     return app.exec();

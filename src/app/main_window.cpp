@@ -273,6 +273,9 @@ void MainWindow::FormCreate() {
     // The window is a tool window (see the constructor): it has no taskbar button.
 
     loadData(file_, settings_, model_);
+    // A data file that could not be read is said once, when the window is up.
+    if (const QString problem = file_.loadProblem(); !problem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem] { platform_.dialogs.message(this, problem, u"提示"_s); });
 
     // Only a position the slider does not already show reports a change, which stores it back.
     scrollBar1_->setValue(clampOpacity(settings_.toumingdu));
@@ -352,8 +355,11 @@ void MainWindow::setTitle(int group, int slot, const QString& caption, ColorValu
 }
 
 bool MainWindow::FormClose() {
-    if (dataRestored_) return true;
-    return guarded(platform_.dialogs, this, [this] { saveData(file_, settings_, model_); });
+    return guarded(platform_.dialogs, this, [this] { save(); });
+}
+
+void MainWindow::save() {
+    if (!dataRestored_) saveData(file_, settings_, model_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -30,6 +30,10 @@ public:
     // The save of the close: writes every key unless a restore happened in this run.
     // False when the file could not be written; the error box has then been shown.
     bool FormClose();
+    // The same save with no box: raises AppError when data.ini refuses it.
+    void save();
+    // The data file the saves write, for a rescue copy when it refused one.
+    SettingsFile& dataFile() { return file_; }
 
     // The title editor's result for a program slot: its launch button takes it.
     void setTitle(int group, int slot, const QString& caption, ColorValue colour);

@@ -20,6 +20,9 @@ public:
     // The executable's folder, ending in a separator, so that file names can be appended.
     virtual QString appDir() const = 0;
     QString dataFile() const { return appDir() + QStringLiteral("data.ini"); }
+    // The user's folder for what the program keeps of its own, ending in a separator;
+    // a save that data.ini refused goes there when the executable's folder refuses it too.
+    virtual QString stateDir() const = 0;
 };
 
 // Modal boxes and prompts, each owned by the window whose control was clicked.

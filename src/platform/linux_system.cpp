@@ -1,6 +1,7 @@
 #include "platform/linux_system.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <malloc.h>
@@ -9,6 +10,13 @@ using namespace Qt::Literals::StringLiterals;
 
 QString ApplicationPaths::appDir() const {
     return QCoreApplication::applicationDirPath() + u'/';
+}
+
+QString ApplicationPaths::stateDir() const {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    // A relative value is no base folder and is ignored.
+    if (!QDir::isAbsolutePath(base)) base = QDir::homePath() + u"/.local/state"_s;
+    return base + u"/vantrel/"_s;
 }
 
 MemoryStatus ProcMemory::status() {

@@ -6,6 +6,8 @@
 class ApplicationPaths : public Paths {
 public:
     QString appDir() const override;
+    // $XDG_STATE_HOME/vantrel/, by default ~/.local/state/vantrel/.
+    QString stateDir() const override;
 };
 
 class SystemClock : public Clock {

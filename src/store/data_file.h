@@ -13,5 +13,6 @@ void loadData(SettingsFile& file, AppSettings& settings, LaunchModel& model);
 
 // Takes each program slot's name and colour from what its launch button shows, then
 // writes every key in file order over the file as it is now on disk, in one atomic
-// replacement. Raises AppError when the file cannot be written; the file is then unchanged.
+// replacement; a file that start-up could not read is left alone. Raises AppError when
+// the file cannot be read or written now; the file is then unchanged.
 void saveData(SettingsFile& file, const AppSettings& settings, LaunchModel& model);

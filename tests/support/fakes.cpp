@@ -8,6 +8,8 @@ FakePaths::FakePaths() { dir.setAutoRemove(true); }
 
 QString FakePaths::appDir() const { return folder.isEmpty() ? dir.path() + QLatin1Char('/') : folder; }
 
+QString FakePaths::stateDir() const { return state.path() + QStringLiteral("/vantrel/"); }
+
 void FakeDialogs::errorBox(QWidget* owner, const QString& message) {
     calls.push_back({QStringLiteral("error"), owner, message, {}});
 }

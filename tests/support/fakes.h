@@ -14,9 +14,11 @@ class FakePaths : public Paths {
 public:
     FakePaths();
     QString appDir() const override;
+    QString stateDir() const override;
     QTemporaryDir dir;
     // The executable's folder, ending in a separator, when a test names one; else `dir`.
     QString folder;
+    QTemporaryDir state;
 };
 
 class FakeDialogs : public Dialogs {
