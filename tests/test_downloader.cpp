@@ -24,6 +24,7 @@ constexpr qint64 kMiB = 1 << 20;
 // Answers by the request's path:
 //   /page          the page above
 //   /missing       404 with a body
+//   /choices       300 with the page as its body and nowhere to go
 //   /hop/N         302 to /hop/N-1 (with a body of its own), /hop/0 is the page
 //   /size/N        N bytes, announced
 //   /silent        never a byte
@@ -70,6 +71,8 @@ private:
             reply(socket, "200 OK", "Content-Type: text/html\r\n", kPage);
         } else if (path == "/missing") {
             reply(socket, "404 Not Found", {}, "no such page");
+        } else if (path == "/choices") {
+            reply(socket, "300 Multiple Choices", {}, kPage);
         } else if (path.startsWith("/hop/")) {
             const int left = path.mid(5).toInt();
             if (left == 0)
@@ -116,15 +119,16 @@ protected:
 };
 
 TEST_F(DownloaderTest, SavesWholePagesAndFailsEverythingElseWithoutAFile) {
-    const QtDownloader::Limits quick{300ms};
+    const DownloadLimits quick{300ms};
     const struct {
         const char* what;
         QString path;
-        QtDownloader::Limits limits;
+        DownloadLimits limits;
         std::optional<QByteArray> page;
     } cases[] = {
         {"a page", u"/page"_s, {}, kPage},
         {"an error status", u"/missing"_s, {}, std::nullopt},
+        {"a status that is no success", u"/choices"_s, {}, std::nullopt},
         {"five redirects", u"/hop/5"_s, {}, kPage},
         {"six redirects", u"/hop/6"_s, {}, std::nullopt},
         {"a body of exactly the limit", u"/size/%1"_s.arg(kMiB), {}, QByteArray(kMiB, 'x')},
@@ -162,10 +166,12 @@ TEST_F(DownloaderTest, FolderThatRefusesTheFileStillGivesThePage) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-// Counts the events it receives, by type.
+// Records the key presses and update requests that reach it.
 class Recorder : public QObject {
 public:
     bool event(QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::UpdateRequest)
+            return QObject::event(event);
         received << event->type();
         return true;
     }

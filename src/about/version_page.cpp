@@ -1,5 +1,6 @@
 #include "about/version_page.h"
 
+#include <QList>
 #include <QStringDecoder>
 
 using namespace Qt::Literals::StringLiterals;

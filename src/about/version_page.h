@@ -5,12 +5,6 @@
 #include <QString>
 #include <optional>
 
-// The two addresses the program knows: the update server's root page, fetched by the
-// version check, and the product's web site, opened by the download button and the
-// about dialog's web link.
-inline const QString kUpdatePage = QStringLiteral("https://update.vantrel.example/");
-inline const QString kProductSite = QStringLiteral("https://www.vantrel.example/");
-
 // The text that follows the first startMarker, up to the endMarker found from the second
 // character after the start marker on; empty when either marker is empty or missing.
 // Nothing is trimmed.

@@ -82,12 +82,10 @@ std::optional<QByteArray> QtDownloader::DownloadToFile(const QString& url, const
     // The program is quitting: the wait ends with it.
     if (!reply->isFinished()) reply->abort();
     running_ = nullptr;
+    if (reply->error() != QNetworkReply::NoError) return std::nullopt;
     take();
-
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299 ||
-        body.size() > limits_.bodyBytes)
-        return std::nullopt;
+    if (status < 200 || status > 299 || body.size() > limits_.bodyBytes) return std::nullopt;
 
     // Written whole or not at all; a folder that refuses it leaves the page in memory only.
     QSaveFile file(path);

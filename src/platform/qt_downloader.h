@@ -13,20 +13,20 @@
 
 class QNetworkReply;
 
+struct DownloadLimits {
+    std::chrono::milliseconds total{10'000};
+    qint64 bodyBytes = 1 << 20;
+    int redirects = 5;
+};
+
 class QtDownloader : public Downloader {
 public:
-    struct Limits {
-        std::chrono::milliseconds total{10'000};
-        qint64 bodyBytes = 1 << 20;
-        int redirects = 5;
-    };
-
-    explicit QtDownloader(Limits limits = {}) : limits_(limits) {}
+    explicit QtDownloader(DownloadLimits limits = {}) : limits_(limits) {}
 
     std::optional<QByteArray> DownloadToFile(const QString& url, const QString& path) override;
     void abort() override;
 
 private:
-    Limits limits_;
+    DownloadLimits limits_;
     QPointer<QNetworkReply> running_;
 };
