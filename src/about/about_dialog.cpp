@@ -36,7 +36,7 @@ const QString kDescription = u"欢迎使用凡特睿(Vantrel)。\n"
                              u"感谢一切使用过本软件的朋友们！\n"
                              u"有意见或建议，请到发布站留言，谢谢！\n"
                              u"\n"
-                             u"感谢支持：每一位试用者，每一位提出建议的朋友，发布站的各位版主"_s;
+                             u"感谢支持：每位试用者，每位提建议的朋友"_s;
 
 // The strip down the left edge: a sky that pales towards the bottom, where the product's
 // name stands, with the logo and the Chinese name above. Painted when shown, never kept.
@@ -163,6 +163,9 @@ AboutDialog::AboutDialog(Platform& platform)
     auto* memo = designedChild<QPlainTextEdit>(this, u"FlatMemo1"_s, {136, 72, 265, 241});
     memo->setPlainText(kDescription);
     memo->setReadOnly(true);
+    QFont memoFont = memo->font();
+    memoFont.setPixelSize(11);
+    memo->setFont(memoFont);
     QPalette memoColours = memo->palette();
     memoColours.setColor(QPalette::Base, palette().color(QPalette::Window));
     memoColours.setColor(QPalette::Text, Qt::black);
@@ -170,6 +173,7 @@ AboutDialog::AboutDialog(Platform& platform)
 
     auto* contact = designedChild<QGroupBox>(this, u"FlatGroupBox1"_s, {136, 322, 177, 89});
     contact->setTitle(u"联系作者"_s);
+    contact->setFont(memoFont);
     const auto open = [this, &platform](const QString& verb, const QString& target) {
         return [this, &platform, verb, target] {
             platform.shell.ShellLaunch(this, verb, target, {}, ShowMode::ShowNormal);
