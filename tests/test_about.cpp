@@ -36,6 +36,7 @@ TEST_F(AboutTest, ToolbarAndTrayShowTheOneAboutDialog) {
     int dialogs = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) dialogs += w->objectName() == u"TForm2"_s;
     EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(about().findChildren<QPlainTextEdit*>().size(), 1);
 
     in<QPushButton>(about(), u"Button1"_s)->click();
     EXPECT_FALSE(about().isVisible());
@@ -43,6 +44,7 @@ TEST_F(AboutTest, ToolbarAndTrayShowTheOneAboutDialog) {
 }
 
 TEST_F(AboutTest, AboutShowsVersionDescriptionAndContacts) {
+    about().present();
     EXPECT_EQ(about().windowTitle(), u"关于凡特睿(Vantrel)"_s);
     const std::pair<QString, QString> labels[] = {
         {u"Label3"_s, u"版本:v1.3     "_s},
@@ -85,6 +87,7 @@ TEST_F(AboutTest, ContactLinksOpenMailAndTheWebSite) {
         {u"Label9"_s, u"Open"_s, u"mailto:"_s + kContactMail},
         {u"Label10"_s, u""_s, kProductSite},
     };
+    about().present();
     for (const auto& link : links) {
         SCOPED_TRACE(link.label.toStdString());
         fake.shell.calls.clear();

@@ -120,11 +120,24 @@ QFont songti() {
 
 AboutDialog::AboutDialog(Platform& platform)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      platform_(platform) {
     setObjectName(u"TForm2"_s);
     setWindowTitle(u"关于凡特睿(Vantrel)"_s);
     setFixedSize(407, 420);
+}
 
+void AboutDialog::present() {
+    if (!built_) {
+        build();
+        built_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void AboutDialog::build() {
     auto* picture = new SidePicture(this);
     picture->setObjectName(u"FlatImage1"_s);
     picture->setGeometry(0, 0, 129, 425);
@@ -174,9 +187,9 @@ AboutDialog::AboutDialog(Platform& platform)
     auto* contact = designedChild<QGroupBox>(this, u"FlatGroupBox1"_s, {136, 322, 177, 89});
     contact->setTitle(u"联系作者"_s);
     contact->setFont(memoFont);
-    const auto open = [this, &platform](const QString& verb, const QString& target) {
-        return [this, &platform, verb, target] {
-            platform.shell.ShellLaunch(this, verb, target, {}, ShowMode::ShowNormal);
+    const auto open = [this](const QString& verb, const QString& target) {
+        return [this, verb, target] {
+            platform_.shell.ShellLaunch(this, verb, target, {}, ShowMode::ShowNormal);
         };
     };
     const struct {
@@ -202,10 +215,4 @@ AboutDialog::AboutDialog(Platform& platform)
     auto* close = designedChild<QPushButton>(this, u"Button1"_s, {324, 374, 73, 33});
     close->setText(u"关闭"_s);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void AboutDialog::present() {
-    show();
-    raise();
-    activateWindow();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "关于凡特睿(Vantrel)" (TForm2): the product's name, version, description and features,
 // and how to reach its team. Created hidden at start and kept for the whole run; closing
-// only hides it.
+// only hides it. Its controls are made when it first shows, not at start.
 
 #include "core/ports.h"
 
@@ -18,4 +18,10 @@ public:
 Q_SIGNALS:
     // "版本更新": the version check dialog should show.
     void updateRequested();
+
+private:
+    void build();
+
+    Platform& platform_;
+    bool built_ = false;
 };
