@@ -29,7 +29,7 @@ private:
     void Button1Click();
 
     Platform& platform_;
-    QLabel* label2_;
-    QLabel* label3_;
-    QPushButton* button1_;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QPushButton* button1_ = nullptr;
 };

@@ -11,7 +11,6 @@ QString TextBetween(QStringView line, QStringView startMarker, QStringView endMa
     if (start < 0) return {};
     const qsizetype from = start + startMarker.size();
     // The character right after the start marker is never where the end marker begins.
-    if (from + 1 > line.size()) return {};
     const qsizetype end = line.indexOf(endMarker, from + 1);
     if (end < 0) return {};
     return line.sliced(from, end - from).toString();
