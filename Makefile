@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev qt6-translations-l10n 
 # tests/fuzz/corpus/<target>/, which `make test` then replays; commit it with the fix.
 FUZZ_BUILD    := build-fuzz
 FUZZ_SECONDS  := 60
-FUZZ_TARGETS  := settings_file texts
+FUZZ_TARGETS  := settings_file texts version_page
 FUZZ_PACKAGES := clang libclang-rt-dev
 
 .PHONY: deps configure build run test fuzz clean

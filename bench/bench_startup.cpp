@@ -43,7 +43,8 @@ struct DesktopPlatform {
     LogindShutdown shutdown{clock};
     QtSound sound;
     ReminderToast toast;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast}; }
+    QtDownloader downloader;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader}; }
 };
 
 // Ends the process on the first paint of the watched window.

@@ -16,6 +16,7 @@ struct Target {
 const Target kTargets[] = {
     {"settings_file", checkSettingsRoundTrip},
     {"texts", checkTexts},
+    {"version_page", checkVersionPage},
 };
 
 TEST(FuzzCorpus, EveryFileReplaysWithoutAFault) {

@@ -3,6 +3,7 @@
 // The windows receive them bundled in a Platform at construction; Linux implementations
 // live beside this file, recording fakes in tests/support.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -154,6 +155,20 @@ public:
     virtual void addMessage(std::function<QString()> text) = 0;
 };
 
+// Fetches one web page, waiting until the transfer ends; the windows keep painting meanwhile
+// but take no input.
+class Downloader {
+public:
+    virtual ~Downloader() = default;
+    // Saves the page at `url` to the file `path` and returns its body. Nothing on any
+    // failure (no whole answer in time, an error status, a body too large), and then no
+    // file lies at `path`. A page that arrived is returned also when `path` cannot be
+    // written; no file is left then either.
+    virtual std::optional<QByteArray> DownloadToFile(const QString& url, const QString& path) = 0;
+    // Ends the running download as failed; does nothing when none runs.
+    virtual void abort() = 0;
+};
+
 struct Platform {
     Paths& paths;
     Dialogs& dialogs;
@@ -165,4 +180,5 @@ struct Platform {
     ShutdownProgram& shutdown;
     Sound& sound;
     Toast& toast;
+    Downloader& downloader;
 };

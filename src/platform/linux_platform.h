@@ -8,6 +8,7 @@
 #include "platform/linux_system.h"
 #include "platform/linux_system_probe.h"
 #include "platform/qt_sound.h"
+#include "platform/qt_downloader.h"
 
 #include <QFileIconProvider>
 #include <QMimeDatabase>
@@ -58,7 +59,7 @@ class LinuxPlatform {
 public:
     // The reminder toast is a widget of the tools page's own, made by the caller.
     Platform bundle(Toast& toast) {
-        return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_, shutdown_, sound_, toast};
+        return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_, shutdown_, sound_, toast, downloader_};
     }
 
 private:
@@ -71,4 +72,5 @@ private:
     LinuxSystemProbe probe_;
     LogindShutdown shutdown_{clock_};
     QtSound sound_;
+    QtDownloader downloader_;
 };

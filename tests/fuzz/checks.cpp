@@ -1,5 +1,6 @@
 #include "fuzz/checks.h"
 
+#include "about/version_page.h"
 #include "core/color_text.h"
 #include "core/integer_text.h"
 #include "store/settings_file.h"
@@ -164,5 +165,58 @@ QString checkTexts(QByteArrayView input) {
     } else if (referenceInteger(text)) {
         return u"'%1' is an integer but no colour"_s.arg(text);
     }
+    return {};
+}
+
+namespace {
+
+// TextBetween told plainly: where the start marker first stands, then the first place
+// from the second character after it where the end marker stands.
+QString referenceBetween(QStringView line, QStringView start, QStringView end) {
+    if (start.isEmpty() || end.isEmpty()) return {};
+    for (qsizetype p = 0; p + start.size() <= line.size(); ++p) {
+        if (line.sliced(p, start.size()) != start) continue;
+        const qsizetype from = p + start.size();
+        for (qsizetype q = from + 1; q + end.size() <= line.size(); ++q)
+            if (line.sliced(q, end.size()) == end) return line.sliced(from, q - from).toString();
+        return {};
+    }
+    return {};
+}
+
+QString shownVersion(const std::optional<QString>& version) {
+    return version ? u"'%1'"_s.arg(*version) : u"none"_s;
+}
+
+} // namespace
+
+QString checkVersionPage(QByteArrayView input) {
+    const QByteArray page = input.toByteArray();
+    const QString text = pageText(page);
+    std::optional<QString> expected;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != u'\r' && text[i] != u'\n') continue;
+        const QStringView line = QStringView(text).sliced(start, i - start);
+        if (line.contains(u"<title>") && line.contains(u"</title>")) {
+            expected = referenceBetween(line, u"最新版本", u"</title>");
+            break;
+        }
+        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    const std::optional<QString> latest = latestVersion(page);
+    if (latest != expected)
+        return u"the page announces %1 instead of %2"_s.arg(shownVersion(latest), shownVersion(expected));
+
+    const qsizetype first = input.indexOf('\0');
+    const qsizetype second = first < 0 ? -1 : input.indexOf('\0', first + 1);
+    if (second < 0) return {};
+    const QString line = pageText(input.first(first).toByteArray());
+    const QString startMarker = pageText(input.sliced(first + 1, second - first - 1).toByteArray());
+    const QString endMarker = pageText(input.sliced(second + 1).toByteArray());
+    const QString between = TextBetween(line, startMarker, endMarker);
+    if (between != referenceBetween(line, startMarker, endMarker))
+        return u"between '%1' and '%2' in '%3' stands '%4'"_s.arg(startMarker, endMarker, line, between);
     return {};
 }

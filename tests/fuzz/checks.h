@@ -14,3 +14,9 @@ QString checkSettingsRoundTrip(QByteArrayView input);
 // The integer text against a plain reference rule, and the colour text: every value
 // back from its text, every text that reads as a colour consistent with its value.
 QString checkTexts(QByteArrayView input);
+
+// The latest version a page announces against a plain reference (its lines split by
+// hand, the first title line, the text between the markers found by a scan), and
+// TextBetween against the same scan on a line and two markers cut from the input at its
+// first two NUL bytes.
+QString checkVersionPage(QByteArrayView input);

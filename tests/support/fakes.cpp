@@ -2,6 +2,7 @@
 
 #include "core/app_error.h"
 
+#include <QFile>
 #include <QPainter>
 
 FakePaths::FakePaths() { dir.setAutoRemove(true); }
@@ -96,4 +97,14 @@ QStringList FakeToast::texts() const {
     QStringList out;
     for (const auto& text : messages) out << text();
     return out;
+}
+
+std::optional<QByteArray> FakeDownloader::DownloadToFile(const QString& url, const QString& path) {
+    calls.push_back({url, path});
+    aborted_ = false;
+    if (whileWaiting) whileWaiting();
+    if (aborted_ || !page) return std::nullopt;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(*page);
+    return page;
 }

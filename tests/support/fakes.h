@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 
 class FakePaths : public Paths {
 public:
@@ -148,6 +149,24 @@ public:
     QList<std::function<QString()>> messages;
 };
 
+// Answers every download with the scripted page, saved to the file as the real one saves
+// it, or fails when there is none. A download aborted while it waits fails.
+class FakeDownloader : public Downloader {
+public:
+    struct Call {
+        QString url, path;
+    };
+    std::optional<QByteArray> DownloadToFile(const QString& url, const QString& path) override;
+    void abort() override { aborted_ = true; }
+
+    std::optional<QByteArray> page;
+    std::function<void()> whileWaiting;  // runs inside each download's wait
+    QList<Call> calls;
+
+private:
+    bool aborted_ = false;
+};
+
 // All fakes at once, bundled as the windows take them.
 struct FakePlatform {
     FakePaths paths;
@@ -160,5 +179,6 @@ struct FakePlatform {
     FakeShutdownProgram shutdown;
     FakeSound sound;
     FakeToast toast;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast}; }
+    FakeDownloader downloader;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader}; }
 };
