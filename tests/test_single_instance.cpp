@@ -30,12 +30,17 @@ protected:
         EXPECT_TRUE(process->waitForStarted());
         return process;
     }
-    // Whether the program of a folder listens; it is given a few seconds to come up.
-    static bool listens(const QString& folder) {
+    // Whether the program of a folder runs with its window up: asked to show it, as a second
+    // start asks, it says it did. It is given a few seconds to come up.
+    static bool answers(const QString& folder) {
         for (int attempt = 0; attempt < 100; ++attempt) {
             QLocalSocket socket;
             socket.connectToServer(instanceKey(folder + u"/data.ini"_s));
-            if (socket.waitForConnected(100)) return true;
+            if (socket.waitForConnected(100)) {
+                socket.write("show\n");
+                while (!socket.canReadLine() && socket.waitForReadyRead(5000)) {}
+                return socket.readLine() == "shown\n";
+            }
             QThread::msleep(100);
         }
         return false;
@@ -52,7 +57,7 @@ protected:
 TEST_F(SingleInstanceTest, ASecondStartHandsOverAndWritesNothingOtherFoldersRunBeside) {
     const QString folder = portable(one);
     auto first = launch(folder);
-    ASSERT_TRUE(listens(folder));
+    ASSERT_TRUE(answers(folder));
 
     auto second = launch(folder);
     ASSERT_TRUE(second->waitForFinished(30000));
@@ -63,7 +68,7 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverAndWritesNothingOtherFoldersRunB
 
     const QString other = portable(two);
     auto beside = launch(other);
-    EXPECT_TRUE(listens(other));
+    EXPECT_TRUE(answers(other));
     EXPECT_EQ(beside->state(), QProcess::Running);
     EXPECT_EQ(first->state(), QProcess::Running);
 
@@ -77,12 +82,12 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverAndWritesNothingOtherFoldersRunB
 TEST_F(SingleInstanceTest, AProgramThatDiedDoesNotHoldItsFolder) {
     const QString folder = portable(one);
     auto crashed = launch(folder);
-    ASSERT_TRUE(listens(folder));
+    ASSERT_TRUE(answers(folder));
     crashed->kill();
     crashed->waitForFinished();
 
     auto next = launch(folder);
-    EXPECT_TRUE(listens(folder));
+    EXPECT_TRUE(answers(folder));
     EXPECT_EQ(next->state(), QProcess::Running);
     stop(*next);
 }
