@@ -55,8 +55,9 @@ MainWindow::MainWindow(Platform& platform)
     move(101, 90);
     // Showing the window at its designed place is no move of the user's.
     placedAt_ = pos();
-    // The designed look is in force before any control exists, so that each is styled once.
-    applySkin(kDesignedSkin);
+    // The look the window will wear is in force before any control exists, so that each is
+    // styled once: the stored skin, or the designed one for any other value.
+    applySkin(skinIndex(file_.readInteger(u"set", u"skin", kDesignedSkin)).value_or(kDesignedSkin));
 
     buildHeader();
     buildPages();
