@@ -456,11 +456,11 @@ void MainWindow::leaveEvent(QEvent* event) {
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    // The program's own placing, and the window system's echo of it, are no moves of the user.
     // What the frame adds on the left, learnt while the window has it: after the frame comes
     // back, the window system tells it only later.
     if (!edgeHidden_ && frameGeometry().left() != geometry().left())
         frameLeft_ = geometry().left() - frameGeometry().left();
+    // The program's own placing, and the window system's echo of it, are no moves of the user.
     if (placing_ || pos() == placedAt_) return;
     if (edgeHidden_) {
         // A window manager that lets go of the window may still put it back where it had it.
