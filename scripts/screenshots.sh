@@ -3,13 +3,13 @@
 # runs in a virtual X server under openbox, once per skin, from a throw-away portable
 # folder with a few sample slots, and each window is photographed with its frame.
 #
-#   scripts/screenshots.sh [build folder] [display]     (defaults: build :91)
+#   scripts/screenshots.sh [program] [display]     (defaults: portable/vantrel :91)
 #
 # Needs Xvfb, openbox, xdotool and ImageMagick. Writes docs/skins/<n>-<name>.png.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$here/build}
+program=${1:-$here/portable/vantrel}
 display=${2:-:91}
 out=$here/docs/skins
 work=$(mktemp -d)
@@ -35,7 +35,7 @@ n=0
 for name in orange_whirl black_cool black_allure grey_white blue_crystal silver; do
     folder=$work/$name
     mkdir -p "$folder/icons"
-    cp "$build/vantrel/vantrel" "$folder/"
+    cp "$program" "$folder/vantrel"
     printf '[set]\r\nskin=%s\r\n[main]\r\nshow_1=1\r\nname_1=常用\r\nshow_2=1\r\nname_2=工具\r\n' "$n" >"$folder/data.ini"
     printf '[t1]\r\nt1_now_1=1\r\nt1_name_1=截图脚本\r\nt1_path_1=%s/scripts/screenshots.sh\r\nt1_color_1=clBlack\r\n' "$here" >>"$folder/data.ini"
     printf 't1_now_2=1\r\nt1_name_2=说明文档\r\nt1_path_2=%s/README.md\r\nt1_color_2=clNavy\r\n' "$here" >>"$folder/data.ini"

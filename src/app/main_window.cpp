@@ -64,6 +64,8 @@ MainWindow::MainWindow(Platform& platform)
     buildToolbar();
     buildMenu();
     buildStatusBar();
+    // Under a style sheet the children of a status bar do not inherit its font.
+    for (QLabel* panel : statusPanels_) panel->setFont(statusBar_->font());
 
     // The caption strip lies over the status bar, opaque, whole inside the window; the
     // toolbar setting places it.
