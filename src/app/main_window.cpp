@@ -462,8 +462,9 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     // back, the window system tells it only later.
     if (!edgeHidden_ && frameGeometry().left() != geometry().left())
         frameLeft_ = geometry().left() - frameGeometry().left();
-    // The program's own placing, and the window system's echo of it, are no moves of the user.
-    if (placing_ || pos() == placedAt_) return;
+    // The program's own placing, and the window system's echo of it, are no moves of the
+    // user; nor is the window manager's placing of the window while it first shows and fades in.
+    if (placing_ || pos() == placedAt_ || kaitexiao_->isActive()) return;
     if (edgeHidden_) {
         // A window manager that lets go of the window may still put it back where it had it.
         hideAtEdge();
@@ -481,12 +482,14 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 void MainWindow::hideAtEdge() {
     const QScopedValueRollback placing(placing_, true);
     const bool visible = isVisible();
-    const QRect target(geometry().left(), AutoHide::hiddenTop(height(), screenTop()), width(), height());
+    // The window's own left edge stays where it was when it went up, whatever a window
+    // manager letting go of it does meanwhile.
     if (!edgeHidden_) {
         edgeHidden_ = true;
+        hiddenLeft_ = geometry().left();
         setWindowFlag(Qt::X11BypassWindowManagerHint, true);
     }
-    setGeometry(target);
+    setGeometry(hiddenLeft_, AutoHide::hiddenTop(height(), screenTop()), width(), height());
     if (visible && !isVisible()) show();
     placedAt_ = pos();
 }
@@ -498,7 +501,7 @@ void MainWindow::showAtTop(int top) {
     int left = x();
     if (edgeHidden_) {
         edgeHidden_ = false;
-        left = geometry().left() - frameLeft_;
+        left = hiddenLeft_ - frameLeft_;
         setWindowFlag(Qt::X11BypassWindowManagerHint, false);
     }
     move(left, top);

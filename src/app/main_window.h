@@ -114,6 +114,7 @@ private:
     bool placing_ = false;        // the window is being placed by the program itself
     QPoint placedAt_;             // where the program last put it
     int frameLeft_ = 0;           // the width of the frame's left edge
+    int hiddenLeft_ = 0;          // the window's own left edge while hidden
     FadeIn fade_;
     UptimeClock uptime_;
 
