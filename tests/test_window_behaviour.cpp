@@ -69,6 +69,7 @@ TEST_F(WindowBehaviour, AutoHideFollowsTheMouse) {
         {"moved with the cursor outside", [&] { window->move(300, 200); settle(); }, kHidden, left + 199, false, 200},
         {"enter again", [&] { enter(); }, 0, left + 199, false, 200},
         {"leave again", [&] { leave({700, 700}); }, kHidden, left + 199, true, 180},
+        {"put elsewhere by the window system", [&] { window->move(50, 90); settle(); }, kHidden, left + 199, true, 180},
         {"switched off while hidden", [&] { find<QAction>(u"N6"_s)->trigger(); }, kHidden, left + 199, true, 180},
         {"entering no longer brings it down", [&] { enter(); }, kHidden, left + 199, true, 180},
         {"switched on again", [&] { find<QAction>(u"N6"_s)->trigger(); }, kHidden, left + 199, true, 180},
@@ -87,6 +88,20 @@ TEST_F(WindowBehaviour, AutoHideFollowsTheMouse) {
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(savedSettings().contains("yincang=1\r\n"));
+}
+
+TEST_F(WindowBehaviour, PlacingWhileFadingInIsNoMoveOfTheUser) {
+    start("[set]\r\nyincang=1\r\n");
+    window->show();
+    settle();
+    QCursor::setPos(700, 700);
+    window->move(150, 120);
+    settle();
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(150, 120));
+    tick(u"kaitexiao"_s, 90);
+    window->move(160, 120);
+    settle();
+    EXPECT_EQ(window->geometry().bottom() + 1, 20);
 }
 
 TEST_F(WindowBehaviour, WithoutAutoHideTheWindowStaysPut) {
