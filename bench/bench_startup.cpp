@@ -25,6 +25,7 @@ public:
     explicit FolderPaths(QString dir) : dir_(std::move(dir)) {}
     QString appDir() const override { return dir_ + u'/'; }
     QString stateDir() const override { return dir_ + u"/state/"_s; }
+    QString backupFile() const override { return dir_ + u"/data.bak"_s; }
 
 private:
     QString dir_;

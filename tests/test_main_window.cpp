@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, ToolbarAutoHideAndSkinSettings) {
     EXPECT_EQ(window->height(), 472);
     EXPECT_FALSE(shown(u"FlatPanel1"_s));
     EXPECT_FALSE(checked(u"N7"_s));
-    EXPECT_EQ(find(u"FlatPanel6"_s)->y(), 456);
+    EXPECT_EQ(find(u"FlatPanel6"_s)->geometry(), QRect(0, 453, 224, 19));
     EXPECT_TRUE(shown(u"FlatPanel6"_s));
     EXPECT_EQ(text(u"FlatPanel6"_s), u"凡特睿(Vantrel) v1.3"_s);
     EXPECT_TRUE(checked(u"N6"_s));

@@ -1,5 +1,6 @@
 // Vantrel's entry: the application, the main window, the three dialogs, the event loop.
 
+#include "app/single_instance.h"
 #include "app/termination.h"
 #include "app/translation.h"
 #include "app/windows.h"
@@ -52,8 +53,18 @@ int main(int argc, char* argv[]) {
     ReminderToast toast;
     LinuxPlatform desktop;
     Platform platform = desktop.bundle(toast);
+    // A second start for the same data file shows the running window and ends, writing nothing.
+    SingleInstance instance(platform.paths.dataFile());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::First: break;
+    case SingleInstance::Claim::HandedOver: return 0;
+    case SingleInstance::Claim::Unanswered:
+        qCritical("Vantrel already runs on %s but does not answer.", qPrintable(platform.paths.dataFile()));
+        return 1;
+    }
     Windows windows(platform);
     MainWindow& window = windows.main;
+    QObject::connect(&instance, &SingleInstance::showRequested, &window, &MainWindow::bringBack);
 
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);
     // The session ends or the process is told to: keep what was entered, with no box.

@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
 #include "app/skins.h"
+#include "app/window_rules.h"
 #include "core/guard.h"
 #include "core/version.h"
 #include "launch/launch_page.h"
 #include "search/search_page.h"
+#include "store/backup.h"
 #include "store/data_file.h"
 #include "sysinfo/sysinfo_page.h"
 #include "tools/tool_launchers.h"
@@ -13,11 +15,13 @@
 #include "ui/designed_child.h"
 #include "ui/side_tabs.h"
 
-#include <QButtonGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -31,6 +35,7 @@ namespace {
 
 constexpr int kClientWidth = 224;
 constexpr int kStatusHeight = 19;
+constexpr int kStripHeight = 19;
 
 const QString kCaptionStripText = u"凡特睿(Vantrel) "_s + kVersion;
 const QString kWelcomeText = u"欢迎使用凡特睿!"_s;
@@ -46,18 +51,29 @@ MainWindow::MainWindow(Platform& platform)
     setObjectName(u"TForm1"_s);
     setWindowTitle(u"Vantrel"_s);
     setWindowIcon(QIcon(u":/vantrel.png"_s));
+    setAttribute(Qt::WA_StyledBackground);
     move(101, 90);
+    // Showing the window at its designed place is no move of the user's.
+    placedAt_ = pos();
+    // The look the window will wear is in force before any control exists, so that each is
+    // styled once: the stored skin, or the designed one for any other value.
+    applySkin(skinIndex(file_.readInteger(u"set", u"skin", kDesignedSkin)).value_or(kDesignedSkin));
 
     buildHeader();
     buildPages();
     buildToolbar();
     buildMenu();
     buildStatusBar();
+    // Under a style sheet the children of a status bar do not inherit its font.
+    for (QLabel* panel : statusPanels_) panel->setFont(statusBar_->font());
 
-    auto* strip = designedChild<QLabel>(this, u"FlatPanel6"_s, {0, 496, 225, 19});
+    // The caption strip lies over the status bar, opaque, whole inside the window; the
+    // toolbar setting places it.
+    auto* strip = designedChild<QLabel>(this, u"FlatPanel6"_s, {0, 496, kClientWidth, kStripHeight});
     captionStrip_ = strip;
     strip->setText(kCaptionStripText);
     strip->setAlignment(Qt::AlignCenter);
+    strip->setAutoFillBackground(true);
     strip->setStyleSheet(u"color: navy;"_s);
     strip->hide();
 
@@ -102,9 +118,13 @@ void MainWindow::buildHeader() {
         auto* square = designedChild<QToolButton>(header, skins()[k].square, {120 + 16 * k, 45, 9, 9});
         square->setCheckable(true);
         square->setToolTip(skins()[k].caption);
+        // A pressed square keeps its colour inside a red frame.
         const QColor colour = ColorText::displayColor(skins()[k].colour, palette());
-        square->setStyleSheet(u"QToolButton { background: %1; border: 1px solid gray; }"
-                              u"QToolButton:checked { background: red; }"_s.arg(colour.name()));
+        square->setStyleSheet(u"QToolButton, QToolButton:hover, QToolButton:pressed"
+                              u" { background: %1; border: 1px solid gray; border-radius: 0; }"
+                              u"QToolButton:checked { background: %1; border: 2px solid red; }"_s
+                                  .arg(colour.name()));
+        connect(square, &QToolButton::clicked, this, [this, k] { SkinSquareClick(k); });
         skinButtons_ << square;
     }
 }
@@ -191,16 +211,17 @@ void MainWindow::buildMenu() {
     connect(add(tools, u"N14"_s, u"万年历"_s), &QAction::triggered, this, launch(Tool::Calendar));
     connect(add(tools, u"N19"_s, u"屏保锁"_s), &QAction::triggered, this, launch(Tool::ScreenLock));
     QMenu* display = submenu(u"N9"_s, u"显示设置"_s);
-    add(display, u"N7"_s, u"工具栏"_s, true);
-    add(display, u"N8"_s, u"编辑按钮"_s, true);
-    add(display, u"N10"_s, u"删除按钮"_s, true);
+    connect(add(display, u"N7"_s, u"工具栏"_s, true), &QAction::triggered, this, &MainWindow::N7Click);
+    connect(add(display, u"N8"_s, u"编辑按钮"_s, true), &QAction::triggered, this, &MainWindow::N8Click);
+    connect(add(display, u"N10"_s, u"删除按钮"_s, true), &QAction::triggered, this, &MainWindow::N10Click);
     QMenu* skinMenu = submenu(u"N15"_s, u"皮肤风格"_s);
     for (int k = 0; k < int(skins().size()); ++k)
-        add(skinMenu, u"N_%1"_s.arg(k), skins()[k].caption, true);
+        connect(add(skinMenu, u"N_%1"_s.arg(k), skins()[k].caption, true), &QAction::triggered, this,
+                [this, k] { SkinItemClick(k); });
     skinMenu->setToolTipsVisible(true);
     action(u"N_5"_s)->setToolTip(u"仿古风格"_s);
     popupMenu_->addSeparator()->setObjectName(u"N17"_s);
-    add(popupMenu_, u"N6"_s, u"自动隐藏"_s, true);
+    connect(add(popupMenu_, u"N6"_s, u"自动隐藏"_s, true), &QAction::triggered, this, &MainWindow::N6Click);
     connect(add(popupMenu_, u"N4"_s, u"备份数据"_s), &QAction::triggered, this, &MainWindow::backupRequested);
     connect(add(popupMenu_, u"N5"_s, u"还原数据"_s), &QAction::triggered, this, &MainWindow::restoreRequested);
     connect(add(popupMenu_, u"N18"_s, u"版本更新"_s), &QAction::triggered, this, &MainWindow::updateRequested);
@@ -229,7 +250,21 @@ void MainWindow::buildMenu() {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::MiddleClick)
             popupMenu_->popup(QCursor::pos());
     });
-    if (QSystemTrayIcon::isSystemTrayAvailable()) tray_->show();
+    trayWatch_ = new QTimer(this);
+    trayWatch_->setInterval(3000);
+    connect(trayWatch_, &QTimer::timeout, this, &MainWindow::lookForTray);
+    lookForTray();
+}
+
+// A tray may appear at any time, a panel started after login for instance: until there is
+// one, look again now and then.
+void MainWindow::lookForTray() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (!trayWatch_->isActive()) trayWatch_->start();
+        return;
+    }
+    trayWatch_->stop();
+    tray_->show();
 }
 
 void MainWindow::buildStatusBar() {
@@ -292,6 +327,7 @@ void MainWindow::FormCreate() {
     if (const auto skin = skinIndex(settings_.skin)) {
         action(u"N_%1"_s.arg(*skin))->setChecked(true);
         skinButtons_[*skin]->setChecked(true);
+        applySkin(*skin);
     }
 
     applyLoadedState(model_, settings_);
@@ -305,9 +341,11 @@ void MainWindow::showToolbar(bool shown) {
     toolbar_->setVisible(shown);
     const int height = shown ? 513 : 472;
     setFixedSize(kClientWidth, height);
-    captionStrip_->move(0, shown ? 496 : 456);
+    captionStrip_->move(0, height - kStripHeight);
     statusBar_->setGeometry(0, height - kStatusHeight, kClientWidth, kStatusHeight);
     captionStrip_->raise();
+    // A window hidden at the edge keeps its strip on the screen whatever its height.
+    if (edgeHidden_) hideAtEdge();
 }
 
 void MainWindow::setOpacity(int alpha) { setWindowOpacity(alpha / 255.0); }
@@ -352,6 +390,154 @@ void MainWindow::emitEditRequest(int g, int n) {
 
 void MainWindow::setTitle(int group, int slot, const QString& caption, ColorValue colour) {
     programPage_->setTitle(group, slot, caption, colour);
+}
+
+void MainWindow::N6Click(bool checked) { settings_.yincang = checked ? 1 : 0; }
+
+void MainWindow::N7Click(bool checked) {
+    settings_.xianshi_gongjulan = checked ? 1 : 0;
+    showToolbar(checked);
+}
+
+void MainWindow::N8Click(bool checked) {
+    settings_.xianshi_bianji = checked ? 1 : 0;
+    switchSlotButtons(model_, SlotButton::Edit, checked);
+    programPage_->showGroups();
+}
+
+void MainWindow::N10Click(bool checked) {
+    settings_.xianshi_shanchu = checked ? 1 : 0;
+    switchSlotButtons(model_, SlotButton::Delete, checked);
+    programPage_->showGroups();
+    webPage_->showGroups();
+}
+
+void MainWindow::SkinItemClick(int index) {
+    SkinSquareClick(index);
+    skinButtons_[index]->setChecked(true);
+}
+
+// The square's own pressed state comes from the click: pressing the pressed one again
+// leaves every square up, and the skin is applied all the same.
+void MainWindow::SkinSquareClick(int index) {
+    for (int k = 0; k < int(skins().size()); ++k) {
+        action(u"N_%1"_s.arg(k))->setChecked(k == index);
+        if (k != index) skinButtons_[k]->setChecked(false);
+    }
+    applySkin(index);
+    settings_.skin = index;
+}
+
+// The skin is the application's style sheet, so that menus and dialogs wear it too.
+void MainWindow::applySkin(int index) {
+    const QString sheet = skinStyleSheet(index);
+    if (qApp->styleSheet() != sheet) qApp->setStyleSheet(sheet);
+}
+
+bool MainWindow::autoHideOn() const { return action(u"N6"_s)->isChecked() && settings_.yincang == 1; }
+
+int MainWindow::screenTop() const { return screen() ? screen()->geometry().top() : 0; }
+
+QRect MainWindow::screenRect() const { return edgeHidden_ ? geometry() : frameGeometry(); }
+
+void MainWindow::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (!autoHideOn()) return;
+    if (const auto top = AutoHide::topOnEnter(screenRect(), screenTop())) showAtTop(*top);
+    captionStrip_->hide();
+    setOpacity(windowAlpha(settings_.toumingdu));
+}
+
+void MainWindow::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (!autoHideOn() || !AutoHide::topOnLeave(QCursor::pos(), screenRect(), screenTop())) return;
+    hideAtEdge();
+    captionStrip_->show();
+    setOpacity(AutoHide::kHiddenOpacity);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // What the frame adds on the left, learnt while the window has it: after the frame comes
+    // back, the window system tells it only later.
+    if (!edgeHidden_ && frameGeometry().left() != geometry().left())
+        frameLeft_ = geometry().left() - frameGeometry().left();
+    // The program's own placing, and the window system's echo of it, are no moves of the
+    // user; nor is the window manager's placing of the window while it first shows and fades in.
+    if (placing_ || pos() == placedAt_ || kaitexiao_->isActive()) return;
+    if (edgeHidden_) {
+        // A window manager that lets go of the window may still put it back where it had it.
+        hideAtEdge();
+        return;
+    }
+    if (settings_.yincang == 1 && AutoHide::topOnLeave(QCursor::pos(), screenRect(), screenTop()))
+        hideAtEdge();
+}
+
+// Window managers keep the windows they manage on the screen, some by a tenth of their
+// height, some by their title bar. Hidden at the edge, the window leaves their care and
+// its frame, so that only its own bottom strip stays on the screen; back at the top it
+// returns to them. The window is placed before it shows again, so that a window manager
+// takes it where it is meant to be.
+void MainWindow::hideAtEdge() {
+    const QScopedValueRollback placing(placing_, true);
+    const bool visible = isVisible();
+    // The window's own left edge stays where it was when it went up, whatever a window
+    // manager letting go of it does meanwhile.
+    if (!edgeHidden_) {
+        edgeHidden_ = true;
+        hiddenLeft_ = geometry().left();
+        setWindowFlag(Qt::X11BypassWindowManagerHint, true);
+    }
+    setGeometry(hiddenLeft_, AutoHide::hiddenTop(height(), screenTop()), width(), height());
+    if (visible && !isVisible()) show();
+    placedAt_ = pos();
+}
+
+// The frame goes back where it keeps the window's own left edge in place.
+void MainWindow::showAtTop(int top) {
+    const QScopedValueRollback placing(placing_, true);
+    const bool visible = isVisible();
+    int left = x();
+    if (edgeHidden_) {
+        edgeHidden_ = false;
+        left = hiddenLeft_ - frameLeft_;
+        setWindowFlag(Qt::X11BypassWindowManagerHint, false);
+    }
+    move(left, top);
+    if (visible && !isVisible()) show();
+    placedAt_ = pos();
+}
+
+void MainWindow::bringBack() {
+    if (edgeHidden_ || screenRect().top() < screenTop()) {
+        showAtTop(screenTop());
+        captionStrip_->hide();
+        setOpacity(windowAlpha(settings_.toumingdu));
+    }
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+// Minimised, the window goes to the tray; with no tray to go to, it stays where it is
+// rather than be lost, for it has no taskbar button.
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized()) return;
+    if (tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
+        QTimer::singleShot(0, this, &QWidget::hide);
+    else
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+void MainWindow::SpeedButton123Click() {
+    guarded(platform_.dialogs, this, [this] { backupData(platform_.dialogs, this, platform_.paths); });
+}
+
+void MainWindow::SpeedButton124Click() {
+    guarded(platform_.dialogs, this,
+            [this] { restoreData(platform_.dialogs, this, platform_.paths, dataRestored_); });
 }
 
 bool MainWindow::FormClose() {

@@ -38,6 +38,14 @@ public:
     // The title editor's result for a program slot: its launch button takes it.
     void setTitle(int group, int slot, const QString& caption, ColorValue colour);
 
+    // Backup and restore, asked for by SpeedButton123/N4 and SpeedButton124/N5.
+    void SpeedButton123Click();
+    void SpeedButton124Click();
+
+    // Another start of the program for the same data file asks this window to show itself,
+    // also from the tray or from behind the screen's edge.
+    void bringBack();
+
 Q_SIGNALS:
     // The window has closed for good; the program ends.
     void closed();
@@ -53,6 +61,10 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
@@ -73,11 +85,36 @@ private:
     void showToolbar(bool shown);
     void setOpacity(int alpha);
 
+    // The display toggles of the menu.
+    void N6Click(bool checked);
+    void N7Click(bool checked);
+    void N8Click(bool checked);
+    void N10Click(bool checked);
+    // A skin chosen from the menu (N_0..N_5) or with its square in the header.
+    void SkinItemClick(int index);
+    void SkinSquareClick(int index);
+    void applySkin(int index);
+
+    // Edge auto-hide.
+    bool autoHideOn() const;
+    int screenTop() const;
+    // The window's rectangle on the screen, its frame included while it has one.
+    QRect screenRect() const;
+    void hideAtEdge();
+    void showAtTop(int top);
+
+    void lookForTray();
+
     Platform& platform_;
     AppSettings settings_;
     LaunchModel model_;
     SettingsFile file_;
     bool dataRestored_ = false;
+    bool edgeHidden_ = false;     // hidden behind the top edge, out of the window manager's care
+    bool placing_ = false;        // the window is being placed by the program itself
+    QPoint placedAt_;             // where the program last put it
+    int frameLeft_ = 0;           // the width of the frame's left edge
+    int hiddenLeft_ = 0;          // the window's own left edge while hidden
     FadeIn fade_;
     UptimeClock uptime_;
 
@@ -96,4 +133,5 @@ private:
     QLabel* statusPanels_[2] = {};
     QMenu* popupMenu_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
+    QTimer* trayWatch_ = nullptr;
 };

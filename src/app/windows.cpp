@@ -13,4 +13,6 @@ Windows::Windows(Platform& platform) : main(platform), about(platform), update(p
     QObject::connect(&main, &MainWindow::aboutRequested, &about, &AboutDialog::present);
     QObject::connect(&main, &MainWindow::updateRequested, &update, &UpdateDialog::present);
     QObject::connect(&about, &AboutDialog::updateRequested, &update, &UpdateDialog::present);
+    QObject::connect(&main, &MainWindow::backupRequested, &main, &MainWindow::SpeedButton123Click);
+    QObject::connect(&main, &MainWindow::restoreRequested, &main, &MainWindow::SpeedButton124Click);
 }

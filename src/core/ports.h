@@ -14,7 +14,7 @@
 
 class QWidget;
 
-// The executable's folder and the files beside it.
+// The executable's folder and the files beside it; the backup copy of the data file.
 class Paths {
 public:
     virtual ~Paths() = default;
@@ -24,6 +24,8 @@ public:
     // The user's folder for what the program keeps of its own, ending in a separator;
     // a save that data.ini refused goes there when the executable's folder refuses it too.
     virtual QString stateDir() const = 0;
+    // The one backup of the data file, the same wherever the program lies.
+    virtual QString backupFile() const = 0;
 };
 
 // Modal boxes and prompts, each owned by the window whose control was clicked.

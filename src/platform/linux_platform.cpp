@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLayout>
 #include <QListView>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -94,10 +95,15 @@ bool QtDialogs::yesNo(QWidget* owner, const QString& text, const QString& captio
 
 QString QtDialogs::inputBox(QWidget* owner, const QString& caption, const QString& prompt,
                             const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : defaultText;
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    // A prompt keeps its size: window managers then offer no maximise. The dialog makes its
+    // layout when first asked for its size.
+    dialog.sizeHint();
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : defaultText;
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* owner) {

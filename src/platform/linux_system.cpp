@@ -19,6 +19,8 @@ QString ApplicationPaths::stateDir() const {
     return base + u"/vantrel/"_s;
 }
 
+QString ApplicationPaths::backupFile() const { return QDir::homePath() + u"/data.bak"_s; }
+
 MemoryStatus ProcMemory::status() {
     QFile file(u"/proc/meminfo"_s);
     if (!file.open(QIODevice::ReadOnly)) return {};

@@ -1,13 +1,15 @@
 #pragma once
-// The ports that need no widgets: the executable's folder, the clock, memory.
+// The ports that need no widgets: the executable's folder and the backup, the clock, memory.
 
 #include "core/ports.h"
 
+// The backup lies in the user's home folder: a Linux system has no drive C.
 class ApplicationPaths : public Paths {
 public:
     QString appDir() const override;
     // $XDG_STATE_HOME/vantrel/, by default ~/.local/state/vantrel/.
     QString stateDir() const override;
+    QString backupFile() const override;
 };
 
 class SystemClock : public Clock {

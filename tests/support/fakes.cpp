@@ -11,6 +11,8 @@ QString FakePaths::appDir() const { return folder.isEmpty() ? dir.path() + QLati
 
 QString FakePaths::stateDir() const { return state.path() + QStringLiteral("/vantrel/"); }
 
+QString FakePaths::backupFile() const { return home.path() + QStringLiteral("/data.bak"); }
+
 void FakeDialogs::errorBox(QWidget* owner, const QString& message) {
     calls.push_back({QStringLiteral("error"), owner, message, {}});
 }

@@ -11,15 +11,18 @@
 #include <deque>
 #include <functional>
 
+// The executable's folder, the state folder and the home of the backup, all temporary.
 class FakePaths : public Paths {
 public:
     FakePaths();
     QString appDir() const override;
     QString stateDir() const override;
+    QString backupFile() const override;
     QTemporaryDir dir;
     // The executable's folder, ending in a separator, when a test names one; else `dir`.
     QString folder;
     QTemporaryDir state;
+    QTemporaryDir home;   // where the backup lies
 };
 
 class FakeDialogs : public Dialogs {
