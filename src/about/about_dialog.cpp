@@ -119,8 +119,7 @@ QFont songti() {
 } // namespace
 
 AboutDialog::AboutDialog(Platform& platform)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, kDialogFlags),
       platform_(platform) {
     setObjectName(u"TForm2"_s);
     setWindowTitle(u"关于凡特睿(Vantrel)"_s);

@@ -14,8 +14,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 UpdateDialog::UpdateDialog(Platform& platform)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, kDialogFlags),
       platform_(platform) {
     setObjectName(u"TForm4"_s);
     setWindowTitle(u"版本更新"_s);

@@ -2,6 +2,7 @@
 
 #include "core/app_error.h"
 #include "launch/color_grid.h"
+#include "ui/designed_child.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 TitleEditor::TitleEditor()
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(nullptr, kDialogFlags) {
     setObjectName(u"TForm3"_s);
     setWindowTitle(u"编辑"_s);
     setFixedSize(305, 138);

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+// The program's dialogs: always on top, a title and a close box, nothing else.
+inline constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::WindowStaysOnTopHint |
+                                                Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                Qt::WindowCloseButtonHint;
+
 template <typename W>
 W* designedChild(QWidget* parent, const QString& name, const QRect& geometry) {
     auto* widget = new W(parent);
