@@ -169,9 +169,10 @@ protected:
         if (!error) xcb_ungrab_key(windowManager, spaceKey(), root(), modifiers);
         return !error;
     }
-    xcb_key_press_event_t keyEvent(uint8_t type, xcb_window_t window) const {
+    xcb_key_press_event_t keyEvent(uint8_t type, xcb_window_t window, xcb_timestamp_t time) const {
         xcb_key_press_event_t event{};
         event.response_type = type;
+        event.time = time;
         event.detail = spaceKey();
         event.event = window;
         event.root = root();
@@ -214,24 +215,28 @@ TEST_F(PrivateXServer, HoldingTheKeyIsOnePress) {
 
     const struct {
         uint8_t type;
+        xcb_timestamp_t time;
         bool onRoot;
         bool handled;
         int presses;
     } steps[] = {
-        {XCB_KEY_PRESS, true, true, 1},
-        {XCB_KEY_PRESS, true, true, 1},     // the key repeating while held
-        {XCB_KEY_RELEASE, true, true, 1},
-        {XCB_KEY_PRESS, false, false, 1},   // Space typed into a window, not the grab
-        {XCB_KEY_PRESS, true, true, 2},
+        {XCB_KEY_PRESS, 100, true, true, 1},
+        {XCB_KEY_PRESS, 130, true, true, 1},      // repeating as presses alone
+        {XCB_KEY_RELEASE, 160, true, true, 1},    // repeating as release and press at once
+        {XCB_KEY_PRESS, 160, true, true, 1},
+        {XCB_KEY_RELEASE, 190, true, true, 1},
+        {XCB_KEY_PRESS, 250, false, false, 1},    // Space typed into a window, not the grab
+        {XCB_KEY_PRESS, 300, true, true, 2},
     };
     for (const auto& step : steps) {
-        const xcb_key_press_event_t event = keyEvent(step.type, step.onRoot ? root() : root() + 1);
+        SCOPED_TRACE(step.time);
+        const xcb_key_press_event_t event = keyEvent(step.type, step.onRoot ? root() : root() + 1, step.time);
         EXPECT_EQ(port.handle(reinterpret_cast<const xcb_generic_event_t*>(&event)), step.handled);
         EXPECT_EQ(presses, step.presses);
     }
 
     port.release();
-    const xcb_key_press_event_t event = keyEvent(XCB_KEY_PRESS, root());
+    const xcb_key_press_event_t event = keyEvent(XCB_KEY_PRESS, root(), 400);
     EXPECT_FALSE(port.handle(reinterpret_cast<const xcb_generic_event_t*>(&event)));
     EXPECT_EQ(presses, 2);
     EXPECT_TRUE(othersMayGrab(XCB_MOD_MASK_1));

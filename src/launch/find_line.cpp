@@ -70,7 +70,7 @@ void FindLine::search(const QString& text) {
         const bool program = match.kind == GroupKind::Program;
         const QIcon icon = program ? QIcon(QPixmap(IconPath(appDir_, match.group, match.slot))) : webIcon;
         auto* item = new QListWidgetItem(icon, group.display[match.slot - 1].caption + u'\n' +
-                                                   (program ? u"软件 · "_s : u"网页 · "_s) + group.name);
+                                                   (program ? u"软件 · "_s : u"网页 · "_s) + group.tabCaption());
         item->setSizeHint(QSize(0, kRowHeight));
         results_->addItem(item);
     }

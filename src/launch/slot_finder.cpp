@@ -44,7 +44,9 @@ QString lettersOf(const QString& text) {
     return letters;
 }
 
-std::optional<MatchRank> rankOf(const auto& entry, const QString& query, const QString& letters) {
+} // namespace
+
+std::optional<MatchRank> SlotFinder::rankOf(const Entry& entry, const QString& query, const QString& letters) {
     if (entry.name == query) return MatchRank::ExactName;
     const bool spelled = !letters.isEmpty();
     if (entry.name.startsWith(query) || (spelled && entry.spelling.startsWith(letters)))
@@ -55,8 +57,6 @@ std::optional<MatchRank> rankOf(const auto& entry, const QString& query, const Q
         return MatchRank::Substring;
     return std::nullopt;
 }
-
-} // namespace
 
 SlotFinder::Entry SlotFinder::entryFor(GroupKind kind, const QString& caption, const QString& target) {
     Entry entry{caption, target, caption.toCaseFolded(), {}, {}, {}};

@@ -45,6 +45,8 @@ private:
 
     void refresh();
     static Entry entryFor(GroupKind kind, const QString& caption, const QString& target);
+    // query: case-folded; letters: its letters and digits alone.
+    static std::optional<MatchRank> rankOf(const Entry& entry, const QString& query, const QString& letters);
 
     const LaunchModel& model_;
     // Program slots 1.1 .. 5.10, then web slots 1.1 .. 3.10; empty while free.

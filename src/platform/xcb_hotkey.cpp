@@ -105,6 +105,7 @@ void XcbHotKey::release() {
     }
     codes_.clear();
     down_ = false;
+    releasedAt_.reset();
 }
 
 bool XcbHotKey::handle(const xcb_generic_event_t* event) {
@@ -113,11 +114,14 @@ bool XcbHotKey::handle(const xcb_generic_event_t* event) {
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
     if (key->event != root_ || std::find(codes_.begin(), codes_.end(), key->detail) == codes_.end())
         return false;
+    // A key held down repeats either as presses alone or, unless the server is asked
+    // otherwise, as releases each followed by a press of the same time.
     if (type == XCB_KEY_RELEASE) {
         down_ = false;
+        releasedAt_ = key->time;
     } else if (!down_) {
         down_ = true;
-        press();
+        if (key->time != releasedAt_) press();
     }
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include <xcb/xcb.h>
 
+#include <optional>
 #include <vector>
 
 class XcbHotKey : public HotKey, private QAbstractNativeEventFilter {
@@ -38,4 +39,5 @@ private:
     std::vector<xcb_keycode_t> codes_;   // the keys that carry the key's symbol
     uint16_t modifiers_ = 0;
     bool down_ = false;
+    std::optional<xcb_timestamp_t> releasedAt_;
 };
