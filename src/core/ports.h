@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QKeyCombination>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -181,8 +182,6 @@ public:
     // Takes `key`, giving back any key taken before; false when the desktop refuses it,
     // because another program or the window manager holds it.
     virtual bool grab(QKeyCombination key) = 0;
-    // Gives back the key taken, if any.
-    virtual void release() = 0;
     // What to run, on the user-interface thread, each time the key is pressed.
     void onPress(std::function<void()> handler) { pressed_ = std::move(handler); }
 

@@ -24,7 +24,8 @@ public:
 
     bool available() override { return connection_ != nullptr; }
     bool grab(QKeyCombination key) override;
-    void release() override;
+    // Gives back the key taken, if any.
+    void release();
 
     // Reports a press of the key taken; holding it down reports one press. True when the
     // event belonged to the key.

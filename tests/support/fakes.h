@@ -177,11 +177,11 @@ public:
     bool available() override { return usable; }
     bool grab(QKeyCombination key) override {
         tried.push_back(key);
+        held.reset();
         if (!usable || taken.contains(key)) return false;
         held = key;
         return true;
     }
-    void release() override { held.reset(); }
     using HotKey::press;
 
     bool usable = true;                  // false: a desktop without grabs (pure Wayland)
