@@ -6,8 +6,8 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
-#include <QList>
 #include <QKeyCombination>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
