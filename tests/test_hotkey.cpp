@@ -114,13 +114,14 @@ TEST(HotKeySetting, WritesItsSectionWithoutTouchingTheOthers) {
     const QByteArray before = "[set]\r\ntoumingdu=200\r\n; own note\r\n[main]\r\nshow_1=1\r\n";
     writeFile(path, before);
     SettingsFile file(path);
-    writeHotKey(file, kFallbackHotKey);
+    EXPECT_TRUE(writeHotKey(file, kFallbackHotKey));
     file.commit();
     EXPECT_EQ(readFile(path), before + "[hotkey]\r\nsummon=Ctrl+Alt+Space\r\n");
 
     SettingsFile again(path);
     EXPECT_EQ(readHotKey(again), kFallbackHotKey);
-    writeHotKey(again, kAltSpace);
+    EXPECT_FALSE(writeHotKey(again, kFallbackHotKey));
+    EXPECT_TRUE(writeHotKey(again, kAltSpace));
     again.commit();
     EXPECT_EQ(readFile(path), before + "[hotkey]\r\nsummon=Alt+Space\r\n");
 }

@@ -1,13 +1,16 @@
-// The keyboard: the find line over the launch pages, and the keys of the slots and group
-// tabs in the real main window.
+// The keyboard in the real main window on fakes: the find line, the keys of the slots,
+// group tabs and pages, and the desktop-wide key that summons the window.
 
 #include "launch/find_line.h"
-#include "launch/launch_page.h"
-#include "store/data_file.h"
+#include "store/hotkey_setting.h"
 #include "support/window_fixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -19,29 +22,15 @@ const QByteArray kSlots =
     "[t3]\r\nt3_now_4=1\r\nt3_name_4=文档\r\nt3_path_4=/home/u/doc.odt\r\n"
     "[web]\r\nweb_now_1=1\r\nweb_name_1=维基\r\nweb_path_1=wiki.example\r\n";
 
-// Both launch pages and the find line over them, as the window puts them together.
-class FindLineTest : public MainWindowTest {
+// The window shown and holding the keyboard, as the user sees it.
+class KeyboardTest : public MainWindowTest {
 protected:
     void SetUp() override {
         start(kSlots);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        programs = find<LaunchPage>(u"TabSheet6"_s);
-        webs = find<LaunchPage>(u"TabSheet7"_s);
-        line = new FindLine(model, fake.paths.appDir(), window);
-        QObject::connect(line, &FindLine::slotChosen, window, [this](GroupKind kind, int g, int n) {
-            (kind == GroupKind::Program ? programs : webs)->openSlot(g, n);
-        });
-        loadModel();
-    }
-    // The finder reads the same model the window loaded; the test keeps its own copy of
-    // what the window shows.
-    void loadModel() {
-        SettingsFile file(dataPath());
-        AppSettings settings;
-        loadData(file, settings, model);
-        applyLoadedState(model, settings);
+        line = find<FindLine>(u"FindLine"_s);
     }
     QLineEdit* edit() const { return line->findChild<QLineEdit*>(u"FindEdit"_s); }
     QListWidget* results() const { return line->findChild<QListWidget*>(u"FindResults"_s); }
@@ -51,10 +40,14 @@ protected:
             names << results()->item(row)->text().section(u'\n', 0, 0);
         return names;
     }
+    // Types into the control with the keyboard: the first key wherever the focus is,
+    // the rest into the find line it opens.
+    void type(QWidget* focus, const QString& text) {
+        focus->setFocus();
+        QTest::keyClicks(focus, text.left(1));
+        QTest::keyClicks(edit(), text.mid(1));
+    }
 
-    LaunchModel model;
-    LaunchPage* programs = nullptr;
-    LaunchPage* webs = nullptr;
     FindLine* line = nullptr;
 };
 
@@ -85,12 +78,12 @@ TEST(FindLineKeys, LettersAndDigitsOpenIt) {
     }
 }
 
-TEST_F(FindLineTest, EnterOpensWhatAClickOpens) {
+TEST_F(KeyboardTest, EnterOpensWhatAClickOpens) {
     // What a click on each launch button hands to the shell...
     for (const QString& button : {u"Button2"_s, u"Button101"_s}) click(button);
     ASSERT_EQ(fake.shell.calls.size(), 2);
 
-    // ...the find line hands over the same way.
+    // ...the find line hands over the same way, from every group of both kinds.
     const QStringList all{u"微信"_s, u"wx工具"_s, u"文档"_s, u"维基"_s};   // group order
     const struct {
         const char* typed;
@@ -107,8 +100,7 @@ TEST_F(FindLineTest, EnterOpensWhatAClickOpens) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         const QString typed = QString::fromUtf8(c.typed);
-        line->open(programs, typed.left(1));
-        QTest::keyClicks(edit(), typed.mid(1));
+        type(find(u"Button1"_s), typed);
         EXPECT_EQ(edit()->text(), typed);
         EXPECT_EQ(shownNames(), c.names);
         for (Qt::Key key : c.moves) QTest::keyClick(edit(), key);
@@ -123,12 +115,10 @@ TEST_F(FindLineTest, EnterOpensWhatAClickOpens) {
     }
 }
 
-TEST_F(FindLineTest, EscapeOrEmptyingClosesAndGivesTheKeyboardBack) {
+TEST_F(KeyboardTest, EscapeOrEmptyingClosesAndGivesTheKeyboardBack) {
     QWidget* slot = find(u"Button1"_s);
-    slot->setFocus();
-    line->open(programs, u"q"_s);
+    type(slot, u"q"_s);
     EXPECT_TRUE(line->isVisible());
-    EXPECT_EQ(line->parentWidget(), programs);
     EXPECT_TRUE(edit()->hasFocus());
     EXPECT_TRUE(results()->isHidden());   // nothing matches "q"
     QTest::keyClick(edit(), Qt::Key_Return);
@@ -137,14 +127,46 @@ TEST_F(FindLineTest, EscapeOrEmptyingClosesAndGivesTheKeyboardBack) {
     EXPECT_FALSE(line->isVisible());
     EXPECT_TRUE(slot->hasFocus());
 
-    line->open(webs, u"w"_s);
-    EXPECT_EQ(line->parentWidget(), webs);
+    type(slot, u"w"_s);
     QTest::keyClick(edit(), Qt::Key_Backspace);
     EXPECT_FALSE(line->isVisible());
     EXPECT_TRUE(fake.shell.calls.isEmpty());
 }
 
-TEST_F(FindLineTest, SlotKeysOpenAskAndSwitchTabs) {
+TEST_F(KeyboardTest, TypingFindsOnlyWhereNoEditOrDialogTakesTheKeys) {
+    click(u"SpeedButton1"_s);   // the title editor, a window of its own, opens
+    QWidget* editor = &windows->editor;
+    ASSERT_TRUE(editor->isVisible());
+    const struct {
+        const char* name;
+        int page;
+        QWidget* focus;
+        const char* pageName;   // where the find line opens; none when it must not
+        QString editText;       // what the focused edit holds afterwards
+    } cases[] = {
+        {"a slot", 0, find(u"Button1"_s), "TabSheet6", {}},
+        {"a search button", 2, find(u"Button11"_s), "TabSheet9", {}},
+        {"a search edit", 2, find(u"Edit1"_s), nullptr, u"w"_s},
+        {"the title editor", 0, editor->findChild<QLineEdit*>(u"Edit1"_s), nullptr, u"微信w"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        find<QTabWidget>(u"PageControl2"_s)->setCurrentIndex(c.page);
+        c.focus->window()->activateWindow();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, Qt::Key_W);
+        EXPECT_EQ(line->isVisible(), c.pageName != nullptr);
+        if (c.pageName) {
+            EXPECT_EQ(line->parentWidget()->objectName(), QString::fromLatin1(c.pageName));
+        }
+        if (auto* typedInto = qobject_cast<QLineEdit*>(c.focus)) {
+            EXPECT_EQ(typedInto->text(), c.editText);
+        }
+        line->close();
+    }
+}
+
+TEST_F(KeyboardTest, SlotKeysOpenAskAndSwitchTabs) {
     // Enter and Space open a focused filled slot; Delete asks before emptying it, and
     // only a filled one.
     QWidget* filled = find(u"Button1"_s);
@@ -170,5 +192,95 @@ TEST_F(FindLineTest, SlotKeysOpenAskAndSwitchTabs) {
     for (const auto& [key, index] : steps) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
         EXPECT_EQ(tabs->currentIndex(), index);
+    }
+}
+
+TEST_F(KeyboardTest, CtrlDigitsOpenThePages) {
+    auto* pages = find<QTabWidget>(u"PageControl2"_s);
+    for (int page : {4, 2, 0, 3, 1}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + page), Qt::ControlModifier);
+        EXPECT_EQ(pages->currentIndex(), page);
+    }
+}
+
+TEST_F(KeyboardTest, TabFollowsTheLayout) {
+    // Header, page tabs, group tabs, the open group's slot rows (empty ones show only
+    // their launch button), the "菜单" button, the toolbar, and round again.
+    const QStringList expected{
+        u"FlatSpeedButton106"_s, u"FlatSpeedButton107"_s, u"FlatSpeedButton108"_s,
+        u"FlatSpeedButton109"_s, u"FlatSpeedButton152"_s, u"FlatSpeedButton153"_s,
+        u"PageControl2 tabs"_s, u"PageControl1 tabs"_s,
+        u"Button1"_s, u"SpeedButton1"_s, u"SpeedButton11"_s, u"Button2"_s, u"SpeedButton2"_s,
+        u"SpeedButton12"_s, u"Button3"_s, u"Button4"_s, u"Button5"_s, u"Button6"_s, u"Button7"_s,
+        u"Button8"_s, u"Button9"_s, u"Button10"_s,
+        u"SpeedButton125"_s, u"SpeedButton101"_s, u"SpeedButton102"_s, u"SpeedButton103"_s,
+        u"SpeedButton123"_s, u"SpeedButton124"_s, u"SpeedButton104"_s, u"SpeedButton105"_s,
+        u"ScrollBar1"_s};
+    find(u"ScrollBar1"_s)->setFocus();
+    QStringList walked;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        walked << (qobject_cast<QTabBar*>(focus) ? focus->parentWidget()->objectName() + u" tabs"_s
+                                                  : focus->objectName());
+    }
+    EXPECT_EQ(walked, expected);
+}
+
+TEST_F(KeyboardTest, TheKeyHidesTheWindowInUseAndBringsItBack) {
+    fake.hotKey.press();
+    EXPECT_FALSE(window->isVisible());
+    fake.hotKey.press();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+
+    // Behind another window it comes forward rather than hide.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    fake.hotKey.press();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+TEST_F(MainWindowTest, TheKeyInForceIsNamedAndKeptWithoutAnyBox) {
+    const struct {
+        const char* name;
+        QByteArray ini;
+        bool usable;
+        QList<QKeyCombination> taken;
+        std::optional<QKeyCombination> held;
+        QString statusTip, trayTip;
+        QByteArray kept;
+    } cases[] = {
+        {"free", {}, true, {}, kDefaultHotKey, u"按 Alt+Space 显示或隐藏凡特睿"_s,
+         u"凡特睿(Vantrel) v1.3"_s, "summon=Alt+Space"},
+        {"held by the window manager", {}, true, {kDefaultHotKey}, kFallbackHotKey,
+         u"按 Ctrl+Alt+Space 显示或隐藏凡特睿"_s, u"凡特睿(Vantrel) v1.3"_s, "summon=Alt+Space"},
+        {"stored", "[hotkey]\r\nsummon=Meta+V\r\n", true, {}, QKeyCombination(Qt::MetaModifier, Qt::Key_V),
+         u"按 Meta+V 显示或隐藏凡特睿"_s, u"凡特睿(Vantrel) v1.3"_s, "summon=Meta+V"},
+        {"no grabs on this desktop", {}, false, {}, std::nullopt, {},
+         u"凡特睿(Vantrel) v1.3\n此桌面不支持全局热键"_s, "summon=Alt+Space"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.hotKey.usable = c.usable;
+        fake.hotKey.taken = c.taken;
+        fake.hotKey.held.reset();
+        QFile::remove(dataPath());
+        start(c.ini);
+        EXPECT_EQ(fake.hotKey.held, c.held);
+        EXPECT_EQ(find(u"StatusBar1"_s)->toolTip(), c.statusTip);
+        EXPECT_EQ(find<QSystemTrayIcon>(u"bsTrayIcon1"_s)->toolTip(), c.trayTip);
+        EXPECT_TRUE(fake.dialogs.calls.isEmpty());
+
+        ASSERT_TRUE(window->close());
+        // The key asked for is kept in its own section, once, beside all the others.
+        const QByteArray saved = readFile(dataPath());
+        EXPECT_EQ(saved.count("[hotkey]"), 1);
+        EXPECT_TRUE(saved.contains("[hotkey]\r\n" + c.kept + "\r\n"));
+        EXPECT_TRUE(saved.contains("[set]\r\ntoumingdu=255\r\n"));
+        EXPECT_TRUE(saved.contains("\r\nweb3_path_10=\r\n"));
     }
 }

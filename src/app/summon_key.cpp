@@ -5,6 +5,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 void SummonKey::start(QKeyCombination wanted) {
+    wanted_ = wanted;
     active_.reset();
     available_ = port_.available();
     if (!available_) return;

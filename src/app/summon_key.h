@@ -17,6 +17,8 @@ public:
     // Takes `wanted`, or the fallback when the desktop refuses it. Where no key can be
     // taken at all the feature stays off; that is no error.
     void start(QKeyCombination wanted);
+    // The key asked for, which the data file keeps, and the key taken, if any.
+    QKeyCombination wanted() const { return wanted_; }
     std::optional<QKeyCombination> active() const { return active_; }
 
     // The status bar's tooltip: the key that summons the window, empty while none does.
@@ -27,6 +29,7 @@ public:
 
 private:
     HotKey& port_;
+    QKeyCombination wanted_;
     bool available_ = false;
     std::optional<QKeyCombination> active_;
 };

@@ -21,8 +21,11 @@ QKeyCombination readHotKey(SettingsFile& file) {
     return chord && key.key() != Qt::Key_unknown ? key : kDefaultHotKey;
 }
 
-void writeHotKey(SettingsFile& file, QKeyCombination key) {
-    file.writeText(kSection, kKey, hotKeyText(key));
+bool writeHotKey(SettingsFile& file, QKeyCombination key) {
+    const QString text = hotKeyText(key);
+    if (file.readText(kSection, kKey, {}) == text) return false;
+    file.writeText(kSection, kKey, text);
+    return true;
 }
 
 QString hotKeyText(QKeyCombination key) {

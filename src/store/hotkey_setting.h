@@ -12,7 +12,8 @@ inline constexpr QKeyCombination kDefaultHotKey{Qt::AltModifier, Qt::Key_Space};
 // holds no Ctrl, Alt or Meta (a plain key taken from the whole desktop would be lost to
 // every other program).
 QKeyCombination readHotKey(SettingsFile& file);
-// Writes the key into the file's copy; the caller commits it with the rest of the save.
-void writeHotKey(SettingsFile& file, QKeyCombination key);
+// Writes the key into the file's copy unless the copy holds it already; true when it
+// wrote, and the copy then waits for a commit.
+bool writeHotKey(SettingsFile& file, QKeyCombination key);
 // The key as the file holds it and the status bar shows it: "Alt+Space", "Ctrl+Alt+Space".
 QString hotKeyText(QKeyCombination key);
