@@ -216,6 +216,7 @@ TEST_F(KeyboardTest, TabFollowsTheLayout) {
         u"SpeedButton125"_s, u"SpeedButton101"_s, u"SpeedButton102"_s, u"SpeedButton103"_s,
         u"SpeedButton123"_s, u"SpeedButton124"_s, u"SpeedButton104"_s, u"SpeedButton105"_s,
         u"ScrollBar1"_s};
+    EXPECT_EQ(QApplication::focusWidget(), find<QTabWidget>(u"PageControl2"_s)->tabBar());
     find(u"ScrollBar1"_s)->setFocus();
     QStringList walked;
     for (qsizetype i = 0; i < expected.size(); ++i) {

@@ -164,6 +164,8 @@ void MainWindow::buildPages() {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + page)), this);
         connect(shortcut, &QShortcut::activated, this, [this, page] { pageControl2_->setCurrentIndex(page); });
     }
+    // The keyboard starts on the page tabs, where Left and Right move between pages.
+    pageControl2_->setFocus();
 
     // The anchor below which the "菜单" button opens the menu.
     designedChild<QWidget>(this, u"FlatSpeedButton126"_s, {1, 158, 25, 25})->hide();
