@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTest>
