@@ -8,7 +8,8 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make pkg-config ccache qt6-base-dev qt6-translations-l10n e2fsprogs \
             libgtest-dev libgmock-dev fonts-wqy-microhei xdg-utils adwaita-icon-theme \
             qt6-multimedia-dev gstreamer1.0-plugins-good libpci-dev pci.ids libicu-dev dbus \
-            libnova-dev
+            libnova-dev \
+            libxcb1-dev libxcb-keysyms1-dev xvfb
 
 # `make fuzz`: the libFuzzer targets, built with clang and sanitizers apart from the main
 # build, each run FUZZ_SECONDS. A crash lands as a file in its corpus folder

@@ -45,7 +45,8 @@ struct DesktopPlatform {
     QtSound sound;
     ReminderToast toast;
     QtDownloader downloader;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader}; }
+    XcbHotKey hotKey;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader, hotKey}; }
 };
 
 // Ends the process on the first paint of the watched window.

@@ -185,7 +185,8 @@ TEST_F(MainWindowTest, ClosingSavesAndEnds) {
     EXPECT_TRUE(saved.startsWith("[set]\r\ntoumingdu=140\r\nyincang=0\r\n"));
     EXPECT_TRUE(saved.contains("[t3]\r\nextra=kept\r\nt3_now_1=0\r\n"));
     EXPECT_TRUE(saved.contains("t5_color_10=clWindowText\r\n"));
-    EXPECT_TRUE(saved.endsWith("web3_path_10=\r\n"));
+    // The 312 keys end with the last web slot; the summoning key's own section follows.
+    EXPECT_TRUE(saved.endsWith("web3_path_10=\r\n[hotkey]\r\nsummon=Alt+Space\r\n"));
 }
 
 TEST_F(MainWindowTest, RefusedWriteShowsTheErrorAndKeepsTheWindowOpen) {

@@ -4,10 +4,12 @@
 #include "app/window_rules.h"
 #include "core/guard.h"
 #include "core/version.h"
+#include "launch/find_line.h"
 #include "launch/launch_page.h"
 #include "search/search_page.h"
 #include "store/backup.h"
 #include "store/data_file.h"
+#include "store/hotkey_setting.h"
 #include "sysinfo/sysinfo_page.h"
 #include "tools/tool_launchers.h"
 #include "tools/tools_page.h"
@@ -23,6 +25,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -47,7 +50,8 @@ MainWindow::MainWindow(Platform& platform)
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       platform_(platform),
-      file_(platform.paths.dataFile()) {
+      file_(platform.paths.dataFile()),
+      summonKey_(platform.hotKey) {
     setObjectName(u"TForm1"_s);
     setWindowTitle(u"Vantrel"_s);
     setWindowIcon(QIcon(u":/vantrel.png"_s));
@@ -90,7 +94,7 @@ MainWindow::MainWindow(Platform& platform)
     FormCreate();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { platform_.hotKey.onPress({}); }
 
 void MainWindow::buildHeader() {
     auto* header = designedChild<QWidget>(this, u"FlatPanel2"_s, {5, 8, 215, 57});
@@ -112,6 +116,8 @@ void MainWindow::buildHeader() {
     scrollBar1_->setSingleStep(2);
     scrollBar1_->setValue(255);
     scrollBar1_->setToolTip(u"透明度"_s);
+    // Tab reaches the slider too; the arrow keys move it.
+    scrollBar1_->setFocusPolicy(Qt::TabFocus);
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &MainWindow::ScrollBar1Change);
 
     for (int k = 0; k < int(skins().size()); ++k) {
@@ -147,6 +153,19 @@ void MainWindow::buildPages() {
     pageControl2_->addTab(sysInfoPage_, u"配置"_s);
     connect(programPage_, &LaunchPage::editRequested, this, &MainWindow::emitEditRequest);
     connect(pageControl2_, &QTabWidget::currentChanged, this, &MainWindow::PageControl2Change);
+
+    // Typing a letter or digit opens the find line over the open page (keyPressEvent);
+    // Ctrl+1..5 open the pages.
+    findLine_ = new FindLine(model_, platform_.paths.appDir(), this);
+    connect(findLine_, &FindLine::slotChosen, this, [this](GroupKind kind, int group, int slot) {
+        (kind == GroupKind::Program ? programPage_ : webPage_)->openSlot(group, slot);
+    });
+    for (int page = 0; page < pageControl2_->count(); ++page) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key(Qt::Key_1 + page)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, page] { pageControl2_->setCurrentIndex(page); });
+    }
+    // The keyboard starts on the page tabs, where Left and Right move between pages.
+    pageControl2_->setFocus();
 
     // The anchor below which the "菜单" button opens the menu.
     designedChild<QWidget>(this, u"FlatSpeedButton126"_s, {1, 158, 25, 25})->hide();
@@ -241,6 +260,12 @@ void MainWindow::buildMenu() {
         auto* anchor = findChild<QWidget*>(u"FlatSpeedButton126"_s);
         popupMenu_->popup(anchor->mapToGlobal(QPoint(0, 41)));
     });
+    // Tab follows the layout: the "菜单" button lies above the toolbar.
+    QWidget* before = menuButton;
+    for (QToolButton* button : toolbar_->findChildren<QToolButton*>()) {
+        setTabOrder(before, button);
+        before = button;
+    }
 
     tray_ = new QSystemTrayIcon(QIcon(u":/vantrel.png"_s), this);
     tray_->setObjectName(u"bsTrayIcon1"_s);
@@ -329,6 +354,14 @@ void MainWindow::FormCreate() {
         skinButtons_[*skin]->setChecked(true);
         applySkin(*skin);
     }
+
+    // The key that summons the window from anywhere; where none can be had, the tray
+    // says why, and nothing else does.
+    platform_.hotKey.onPress([this] { summon(); });
+    summonKey_.start(readHotKey(file_));
+    statusBar_->setToolTip(summonKey_.statusTip());
+    if (const QString note = summonKey_.trayNote(); !note.isEmpty())
+        tray_->setToolTip(kCaptionStripText + u'\n' + note);
 
     applyLoadedState(model_, settings_);
     programPage_->captureIcons();
@@ -531,6 +564,22 @@ void MainWindow::changeEvent(QEvent* event) {
         setWindowState(windowState() & ~Qt::WindowMinimized);
 }
 
+// Keys no control of the window took: a letter or digit starts a find. An edit takes
+// them itself, and a dialog's keys never come here.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (opensFindLine(*event))
+        findLine_->open(pageControl2_->currentWidget(), event->text());
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void MainWindow::summon() {
+    if (summonAction({isVisible(), isMinimized(), isActiveWindow(), edgeHidden_}) == SummonAction::Hide)
+        hide();
+    else
+        bringBack();
+}
+
 void MainWindow::SpeedButton123Click() {
     guarded(platform_.dialogs, this, [this] { backupData(platform_.dialogs, this, platform_.paths); });
 }
@@ -545,7 +594,9 @@ bool MainWindow::FormClose() {
 }
 
 void MainWindow::save() {
-    if (!dataRestored_) saveData(file_, settings_, model_);
+    if (dataRestored_) return;
+    saveData(file_, settings_, model_);
+    if (writeHotKey(file_, summonKey_.wanted())) file_.commit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

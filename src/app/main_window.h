@@ -4,12 +4,14 @@
 // whole run, reads data.ini when it is created and writes it back when it closes.
 
 #include "app/status_tick.h"
+#include "app/summon_key.h"
 #include "launch/launch_model.h"
 #include "core/ports.h"
 #include "store/settings_file.h"
 
 #include <QWidget>
 
+class FindLine;
 class LaunchPage;
 class QAction;
 class QLabel;
@@ -65,6 +67,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
@@ -104,6 +107,8 @@ private:
     void showAtTop(int top);
 
     void lookForTray();
+    // The desktop-wide key: hides the window in use, brings it back from anywhere else.
+    void summon();
 
     Platform& platform_;
     AppSettings settings_;
@@ -115,6 +120,7 @@ private:
     QPoint placedAt_;             // where the program last put it
     int frameLeft_ = 0;           // the width of the frame's left edge
     int hiddenLeft_ = 0;          // the window's own left edge while hidden
+    SummonKey summonKey_;
     FadeIn fade_;
     UptimeClock uptime_;
 
@@ -126,6 +132,7 @@ private:
     QTabWidget* pageControl2_ = nullptr;
     LaunchPage* programPage_ = nullptr;
     LaunchPage* webPage_ = nullptr;
+    FindLine* findLine_ = nullptr;
     SysInfoPage* sysInfoPage_ = nullptr;
     QWidget* toolbar_ = nullptr;
     QWidget* captionStrip_ = nullptr;

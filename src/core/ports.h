@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
+#include <QKeyCombination>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -171,6 +172,28 @@ public:
     virtual void abort() = 0;
 };
 
+// One key combination taken from the whole desktop: its presses reach the program
+// whichever window has the keyboard.
+class HotKey {
+public:
+    virtual ~HotKey() = default;
+    // Whether this desktop lets a program take keys at all (a pure Wayland session does not).
+    virtual bool available() = 0;
+    // Takes `key`, giving back any key taken before; false when the desktop refuses it,
+    // because another program or the window manager holds it.
+    virtual bool grab(QKeyCombination key) = 0;
+    // What to run, on the user-interface thread, each time the key is pressed.
+    void onPress(std::function<void()> handler) { pressed_ = std::move(handler); }
+
+protected:
+    void press() {
+        if (pressed_) pressed_();
+    }
+
+private:
+    std::function<void()> pressed_;
+};
+
 struct Platform {
     Paths& paths;
     Dialogs& dialogs;
@@ -183,4 +206,5 @@ struct Platform {
     Sound& sound;
     Toast& toast;
     Downloader& downloader;
+    HotKey& hotKey;
 };

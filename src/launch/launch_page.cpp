@@ -7,7 +7,9 @@
 #include "ui/row_tabs.h"
 
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QShortcut>
 
 #include <QLabel>
 #include <QPushButton>
@@ -79,6 +81,11 @@ LaunchPage::LaunchPage(GroupKind kind, Platform& platform, LaunchModel& model, Q
     tabs_->setGeometry(2, 0, 176, 364);
     for (int g = 1; g <= groupCount(kind); ++g)
         tabs_->addTab(buildGroupTab(g), model_.group(kind, g).defaultTitle());
+    for (auto [key, step] : {std::pair{Qt::Key_PageUp, -1}, std::pair{Qt::Key_PageDown, 1}}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ControlModifier | key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepTab(step); });
+    }
 
     noGroupPanel_ = buildNoGroupPanel();
 }
@@ -265,12 +272,46 @@ QString LaunchPage::droppedTarget(const QMimeData* data) const {
     return data->text().trimmed();
 }
 
+void LaunchPage::openSlot(int g, int n) {
+    widgets(g, n).launch->click();
+}
+
+void LaunchPage::stepTab(int step) {
+    const int count = tabs_->count();
+    for (int i = 1; i < count; ++i) {
+        const int index = (tabs_->currentIndex() + step * i + count) % count;
+        if (tabs_->isTabVisible(index)) {
+            tabs_->setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
+bool LaunchPage::slotKeyPressed(QObject* button, int key) {
+    for (int g = 1; g <= groupCount(kind_); ++g)
+        for (int n = 1; n <= kSlotsPerGroup; ++n) {
+            if (widgets(g, n).launch != button) continue;
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                openSlot(g, n);
+                return true;
+            }
+            if (key == Qt::Key_Delete && model_.group(kind_, g).slots[n - 1].now == 1) {
+                widgets(g, n).remove->click();
+                return true;
+            }
+        }
+    return false;
+}
+
 bool LaunchPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
         if (const int index = tabs_->indexOf(static_cast<QWidget*>(watched)); index >= 0)
             placeSlots(index + 1, static_cast<QResizeEvent*>(event)->size().height());
         return QWidget::eventFilter(watched, event);
     }
+    if (event->type() == QEvent::KeyPress &&
+        slotKeyPressed(watched, static_cast<QKeyEvent*>(event)->key()))
+        return true;
     if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
         return QWidget::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);

@@ -39,6 +39,9 @@ public:
     // The title editor's result for a program slot.
     void setTitle(int group, int slot, const QString& caption, ColorValue colour);
 
+    // Does what a click on the slot's launch button does.
+    void openSlot(int group, int slot);
+
 Q_SIGNALS:
     // A program slot's edit button was clicked.
     void editRequested(int group, int slot);
@@ -63,6 +66,10 @@ private:
     // Runs a slot action and puts the slot's new state on its controls.
     void act(int group, int slot, const std::function<bool()>& action);
     QString droppedTarget(const QMimeData* data) const;
+    // Enter opens a focused slot, Delete asks to empty a filled one.
+    bool slotKeyPressed(QObject* button, int key);
+    // The next (+1) or previous (-1) visible group tab, round the end.
+    void stepTab(int step);
     SlotWidgets& widgets(int group, int slot) { return slots_.at((group - 1) * kSlotsPerGroup + slot - 1); }
 
     GroupKind kind_;

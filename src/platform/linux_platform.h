@@ -9,6 +9,7 @@
 #include "platform/linux_system_probe.h"
 #include "platform/qt_sound.h"
 #include "platform/qt_downloader.h"
+#include "platform/xcb_hotkey.h"
 
 #include <QFileIconProvider>
 #include <QMimeDatabase>
@@ -59,7 +60,7 @@ class LinuxPlatform {
 public:
     // The reminder toast is a widget of the tools page's own, made by the caller.
     Platform bundle(Toast& toast) {
-        return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_, shutdown_, sound_, toast, downloader_};
+        return {paths_, dialogs_, icons_, clock_, memory_, shell_, probe_, shutdown_, sound_, toast, downloader_, hotKey_};
     }
 
 private:
@@ -73,4 +74,5 @@ private:
     LogindShutdown shutdown_{clock_};
     QtSound sound_;
     QtDownloader downloader_;
+    XcbHotKey hotKey_;
 };

@@ -170,6 +170,26 @@ private:
     bool aborted_ = false;
 };
 
+// A desktop that grants each key unless told another program holds it; press() plays
+// the user pressing the key taken.
+class FakeHotKey : public HotKey {
+public:
+    bool available() override { return usable; }
+    bool grab(QKeyCombination key) override {
+        tried.push_back(key);
+        held.reset();
+        if (!usable || taken.contains(key)) return false;
+        held = key;
+        return true;
+    }
+    using HotKey::press;
+
+    bool usable = true;                  // false: a desktop without grabs (pure Wayland)
+    QList<QKeyCombination> taken;        // keys other programs hold
+    QList<QKeyCombination> tried;
+    std::optional<QKeyCombination> held;
+};
+
 // All fakes at once, bundled as the windows take them.
 struct FakePlatform {
     FakePaths paths;
@@ -183,5 +203,6 @@ struct FakePlatform {
     FakeSound sound;
     FakeToast toast;
     FakeDownloader downloader;
-    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader}; }
+    FakeHotKey hotKey;
+    Platform bundle() { return {paths, dialogs, icons, clock, memory, shell, probe, shutdown, sound, toast, downloader, hotKey}; }
 };
