@@ -92,7 +92,7 @@ QList<QHostAddress> interfaceAddresses() {
 // libpci reports a failure through a handler that must not return: it jumps back to the
 // caller, which then gives up on the bus.
 thread_local std::jmp_buf* pciEscape = nullptr;
-[[noreturn]] void pciFailed(char*, ...) { std::longjmp(*pciEscape, 1); }
+__attribute__((noreturn)) void pciFailed(char*, ...) { std::longjmp(*pciEscape, 1); }
 void pciIgnored(char*, ...) {}
 
 // The first display-class device by bus address, named from the ID database. Only C calls
