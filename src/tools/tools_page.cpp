@@ -9,7 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platform_(platform) {
+ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent) {
     setObjectName(u"TabSheet8"_s);
     auto* pages = new QTabWidget(this);
     pages->setObjectName(u"PageControl5"_s);
@@ -19,8 +19,8 @@ ToolsPage::ToolsPage(Platform& platform, QWidget* parent) : Page(parent), platfo
     tools->setObjectName(u"TabSheet19"_s);
     (new ShutdownBox(platform, tools))->setGeometry(2, 2, 170, 130);
     (new AlarmBox(platform, tools))->setGeometry(2, 134, 170, 94);
-    new ToolsBox(platform_, tools);
+    new ToolsBox(platform, tools);
     pages->addTab(tools, u"辅助工具"_s);
 
-    pages->addTab(new SystemProgramsSheet(platform_.shell, programSearchPath()), u"系统辅助"_s);
+    pages->addTab(new SystemProgramsSheet(platform.shell, programSearchPath()), u"系统辅助"_s);
 }

@@ -9,7 +9,4 @@ class ToolsPage : public Page {
 public:
     ToolsPage(Platform& platform, QWidget* parent);
     void entered() override {}
-
-private:
-    Platform& platform_;
 };
