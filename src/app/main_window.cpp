@@ -595,8 +595,10 @@ bool MainWindow::FormClose() {
 
 void MainWindow::save() {
     if (dataRestored_) return;
-    saveData(file_, settings_, model_);
-    if (writeHotKey(file_, summonKey_.wanted())) file_.commit();
+    // The summoning key's own section goes into the same single replacement.
+    writeData(file_, settings_, model_);
+    writeHotKey(file_, summonKey_.wanted());
+    file_.commit();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

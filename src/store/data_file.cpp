@@ -89,7 +89,7 @@ void loadData(SettingsFile& file, AppSettings& settings, LaunchModel& model) {
         });
 }
 
-void saveData(SettingsFile& file, const AppSettings& settings, LaunchModel& model) {
+void writeData(SettingsFile& file, const AppSettings& settings, LaunchModel& model) {
     for (int g = 1; g <= groupCount(GroupKind::Program); ++g) {
         LaunchGroup& group = model.group(GroupKind::Program, g);
         for (int n = 0; n < kSlotsPerGroup; ++n) {
@@ -108,5 +108,9 @@ void saveData(SettingsFile& file, const AppSettings& settings, LaunchModel& mode
         [&](const QString& section, const QString& key, QString& value, const QString&) {
             file.writeText(section, key, value);
         });
+}
+
+void saveData(SettingsFile& file, const AppSettings& settings, LaunchModel& model) {
+    writeData(file, settings, model);
     file.commit();
 }

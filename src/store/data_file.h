@@ -12,7 +12,11 @@ QString groupSection(GroupKind kind, int number);
 void loadData(SettingsFile& file, AppSettings& settings, LaunchModel& model);
 
 // Takes each program slot's name and colour from what its launch button shows, then
-// writes every key in file order over the file as it is now on disk, in one atomic
-// replacement; a file that start-up could not read is left alone. Raises AppError when
-// the file cannot be read or written now; the file is then unchanged.
+// writes every key in file order over the file's copy as it is now on disk, to be
+// replaced on disk by the next commit().
+void writeData(SettingsFile& file, const AppSettings& settings, LaunchModel& model);
+
+// writeData, then the file replaced in one atomic step; a file that start-up could not
+// read is left alone. Raises AppError when the file cannot be read or written now; the
+// file is then unchanged.
 void saveData(SettingsFile& file, const AppSettings& settings, LaunchModel& model);
